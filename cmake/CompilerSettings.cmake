@@ -1,0 +1,19 @@
+# Warnings, Windows target version and sanitizers, shared by every target.
+add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+
+if(WIN32)
+  # Windows 7 API level, Unicode windows.
+  add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
+endif()
+
+if(TOLVANE_SANITIZE AND NOT WIN32)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# libFuzzer needs clang.
+if(NOT WIN32 AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  set(TOLVANE_FUZZING ON)
+else()
+  set(TOLVANE_FUZZING OFF)
+endif()
