@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth x11-utils xdotool
+  wine wine64 libwine-dev xvfb xauth x11-utils xdotool
   googletest libbenchmark-dev
   fonts-wqy-zenhei imagemagick locales
   libespeak-ng-dev espeak-ng-data libmp3lame-dev libvorbis-dev
