@@ -1,0 +1,23 @@
+#include "ClassRegistration.h"
+
+#include "Buttons.h"
+#include "ComCtrls.h"
+#include "Dialogs.h"
+#include "ExtCtrls.h"
+#include "Forms.h"
+#include "Menus.h"
+#include "StdCtrls.h"
+
+namespace tk {
+
+void RegisterToolkitClasses() {
+  for (const TClassInfo* info : {&TLabel::StaticClass(), &TButton::StaticClass(), &TEdit::StaticClass(),
+                                 &TComboBox::StaticClass(), &TGroupBox::StaticClass(), &TScrollBar::StaticClass(),
+                                 &TBitBtn::StaticClass(), &TToolBar::StaticClass(), &TStatusBar::StaticClass(),
+                                 &TRichEdit::StaticClass(), &TSplitter::StaticClass(), &TTimer::StaticClass(),
+                                 &TMainMenu::StaticClass(), &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
+                                 &TOpenDialog::StaticClass()})
+    RegisterComponentClass(*info);
+}
+
+}  // namespace tk

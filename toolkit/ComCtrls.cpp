@@ -1,0 +1,612 @@
+#include "ComCtrls.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "Encoding.h"
+
+namespace tk {
+
+// ---------------------------------------------------------------------------------------------
+// TToolBar
+
+const TClassInfo& TToolBar::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TToolBar", &TWinControl::StaticClass());
+    c.Property("ButtonHeight", &TToolBar::ButtonHeight, &TToolBar::SetButtonHeight);
+    c.Property("ButtonWidth", &TToolBar::ButtonWidth, &TToolBar::SetButtonWidth);
+    c.Property("EdgeBorders", &TToolBar::EdgeBorders, &TToolBar::SetEdgeBorders);
+    c.Property("Flat", &TToolBar::Flat, &TToolBar::SetFlat);
+    c.Property("ParentBackground", &TToolBar::ParentBackground, &TToolBar::SetParentBackground);
+    c.Property("ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions);
+    c.Property("Transparent", &TToolBar::Transparent, &TToolBar::SetTransparent);
+    c.Property("Wrapable", &TToolBar::Wrapable, &TToolBar::SetWrapable);
+    c.Event("OnCustomDraw", &TToolBar::OnCustomDraw);
+    c.SetFactory([](TComponent* owner) { return new TToolBar(owner); });
+    return c;
+  }();
+  return info;
+}
+
+TToolBar::TToolBar(TComponent* owner) : TWinControl(owner) {
+  align_ = TAlign::alTop;
+  width_ = 150;
+  height_ = 29;
+  parentColor_ = true;
+  color_ = clBtnFace;
+}
+
+void TToolBar::SetButtonHeight(int v) {
+  buttonHeight_ = v;
+  if (HandleAllocated()) SendMessageW(handle_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth_, buttonHeight_));
+}
+
+void TToolBar::SetButtonWidth(int v) {
+  buttonWidth_ = v;
+  if (HandleAllocated()) SendMessageW(handle_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth_, buttonHeight_));
+}
+
+void TToolBar::SetFlat(bool v) {
+  if (v == flat_) return;
+  flat_ = v;
+  if (HandleAllocated()) {
+    LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
+    SetWindowLongPtrW(handle_, GWL_STYLE, v ? (style | TBSTYLE_FLAT) : (style & ~static_cast<LONG_PTR>(TBSTYLE_FLAT)));
+    Invalidate();
+  }
+}
+
+void TToolBar::SetTransparent(bool v) {
+  if (v == transparent_) return;
+  transparent_ = v;
+  RecreateWnd();
+}
+
+void TToolBar::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.systemClassName = TOOLBARCLASSNAMEW;
+  // The toolkit places the bar and its controls itself.
+  params.style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | TBSTYLE_TOOLTIPS | WS_CLIPCHILDREN;
+  if (flat_) params.style |= TBSTYLE_FLAT;
+  if (transparent_) params.style |= TBSTYLE_TRANSPARENT;
+  if (wrapable_) params.style |= TBSTYLE_WRAPABLE;
+}
+
+void TToolBar::InitializeWnd() {
+  TWinControl::InitializeWnd();
+  SendMessageW(handle_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(handle_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth_, buttonHeight_));
+}
+
+void TToolBar::WndProc(TMessage& msg) {
+  if (msg.Msg == CN_NOTIFY) {
+    const auto* hdr = reinterpret_cast<const NMHDR*>(msg.LParam);
+    if (hdr->code == static_cast<UINT>(NM_CUSTOMDRAW)) {
+      const auto* cd = reinterpret_cast<const NMTBCUSTOMDRAW*>(msg.LParam);
+      msg.Result = CDRF_DODEFAULT;
+      if (cd->nmcd.dwDrawStage == CDDS_PREPAINT && OnCustomDraw) {
+        bool defaultDraw = true;
+        RECT r;
+        GetClientRect(handle_, &r);
+        OnCustomDraw(this, r, defaultDraw);
+        if (!defaultDraw) msg.Result = CDRF_SKIPDEFAULT;
+      }
+      return;
+    }
+  }
+  if (msg.Msg == WM_ERASEBKGND && !transparent_) {
+    RECT r;
+    GetClientRect(handle_, &r);
+    ::FillRect(reinterpret_cast<HDC>(msg.WParam), &r, ControlBrush());
+    if (edgeBorders_.Contains(TEdgeBorder::ebTop)) {
+      RECT edge = r;
+      DrawEdge(reinterpret_cast<HDC>(msg.WParam), &edge, EDGE_ETCHED, BF_TOP);
+    }
+    msg.Result = 1;
+    return;
+  }
+  TWinControl::WndProc(msg);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TStatusBar
+
+const TClassInfo& TStatusPanel::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TStatusPanel", &TCollectionItem::StaticClass());
+    c.Property("Alignment", &TStatusPanel::Alignment, &TStatusPanel::SetAlignment);
+    c.Property("Bevel", &TStatusPanel::Bevel, &TStatusPanel::SetBevel);
+    c.Property("Style", &TStatusPanel::Style, &TStatusPanel::SetStyle);
+    c.Property("Text", &TStatusPanel::Text, &TStatusPanel::SetText);
+    c.Property("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth);
+    return c;
+  }();
+  return info;
+}
+
+const TClassInfo& TStatusBar::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TStatusBar", &TWinControl::StaticClass());
+    c.Property("Panels", &TStatusBar::PanelsObject);
+    c.Property("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel);
+    c.Property("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText);
+    c.Property("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip);
+    c.Event("OnDrawPanel", &TStatusBar::OnDrawPanel);
+    c.SetFactory([](TComponent* owner) { return new TStatusBar(owner); });
+    return c;
+  }();
+  return info;
+}
+
+TStatusBar::TStatusBar(TComponent* owner)
+    : TWinControl(owner), panels_([](TCollection* c) { return std::make_unique<TStatusPanel>(c); }) {
+  align_ = TAlign::alBottom;
+  height_ = 19;
+  width_ = 200;
+  color_ = clBtnFace;
+  panels_.OnUpdate = [this](TCollectionItem* item) {
+    if (item) UpdatePanel(item->Index());
+    else UpdatePanels();
+  };
+}
+
+void TStatusBar::SetSimplePanel(bool v) {
+  simplePanel_ = v;
+  if (HandleAllocated()) SendMessageW(handle_, SB_SIMPLE, v, 0);
+}
+
+void TStatusBar::SetSimpleText(const std::string& v) {
+  simpleText_ = v;
+  if (HandleAllocated()) SendMessageW(handle_, SB_SETTEXTW, 255, reinterpret_cast<LPARAM>(GbkToWide(v).c_str()));
+}
+
+void TStatusBar::SetSizeGrip(bool v) {
+  if (v == sizeGrip_) return;
+  sizeGrip_ = v;
+  RecreateWnd();
+}
+
+void TStatusBar::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.systemClassName = STATUSCLASSNAMEW;
+  params.style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_BOTTOM;
+  if (sizeGrip_) params.style |= SBARS_SIZEGRIP;
+}
+
+void TStatusBar::InitializeWnd() {
+  TWinControl::InitializeWnd();
+  UpdatePanels();
+  if (simplePanel_) SendMessageW(handle_, SB_SIMPLE, TRUE, 0);
+}
+
+void TStatusBar::UpdatePanels() {
+  if (!HandleAllocated()) return;
+  const int n = std::min(panels_.Count(), 64);
+  if (n == 0) {
+    int right = -1;
+    SendMessageW(handle_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
+    return;
+  }
+  int edges[64];
+  int x = 0;
+  for (int i = 0; i < n; ++i) {
+    x += Panel(i)->Width();
+    edges[i] = i == n - 1 ? -1 : x;
+  }
+  SendMessageW(handle_, SB_SETPARTS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(edges));
+  for (int i = 0; i < n; ++i) UpdatePanel(i);
+}
+
+void TStatusBar::UpdatePanel(int index) {
+  if (!HandleAllocated() || index < 0 || index >= std::min(panels_.Count(), 64)) return;
+  TStatusPanel* p = Panel(index);
+  WPARAM flags = static_cast<WPARAM>(index);
+  if (p->Style() == TStatusPanelStyle::psOwnerDraw) flags |= SBT_OWNERDRAW;
+  if (p->Bevel() == TStatusPanelBevel::pbNone) flags |= SBT_NOBORDERS;
+  else if (p->Bevel() == TStatusPanelBevel::pbRaised) flags |= SBT_POPOUT;
+  std::wstring text = GbkToWide(p->Text());
+  if (p->Alignment() == TAlignment::taCenter) text = L"\t" + text;
+  else if (p->Alignment() == TAlignment::taRightJustify) text = L"\t\t" + text;
+  SendMessageW(handle_, SB_SETTEXTW, flags,
+               p->Style() == TStatusPanelStyle::psOwnerDraw ? reinterpret_cast<LPARAM>(p) : reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string TStatusBar::PanelTextShown(int index) const {
+  if (!handle_) return {};
+  const LRESULT info = SendMessageW(handle_, SB_GETTEXTLENGTHW, static_cast<WPARAM>(index), 0);
+  std::wstring text(LOWORD(info) + 1, L'\0');
+  SendMessageW(handle_, SB_GETTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(LOWORD(info));
+  return WideToGbk(text);
+}
+
+void TStatusBar::WndProc(TMessage& msg) {
+  if (msg.Msg == CN_DRAWITEM) {
+    const auto* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(msg.LParam);
+    if (OnDrawPanel && static_cast<int>(dis->itemID) < panels_.Count())
+      OnDrawPanel(this, Panel(static_cast<int>(dis->itemID)), dis->rcItem);
+    msg.Result = 1;
+    return;
+  }
+  TWinControl::WndProc(msg);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TRichEdit
+
+// The lines of a rich edit, read from and written to the control's text.
+class TRichEdit::RichLines : public TStrings {
+ public:
+  explicit RichLines(TRichEdit& owner) : owner_(owner) {}
+  void Refresh() {
+    loading_ = true;
+    SetText(owner_.GetText());
+    loading_ = false;
+  }
+
+ protected:
+  void Changed() override {
+    if (loading_) return;
+    std::string text;
+    for (size_t i = 0; i < items_.size(); ++i) {
+      if (i) text += "\r\n";
+      text += items_[i];
+    }
+    owner_.SetText(text);
+    TStrings::Changed();
+  }
+
+ private:
+  TRichEdit& owner_;
+  bool loading_ = false;
+};
+
+const TClassInfo& TTextAttributes::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TTextAttributes", &TObject::StaticClass());
+    c.Property("Charset", &TTextAttributes::Charset, &TTextAttributes::SetCharset);
+    c.IntProperty("Color", &TTextAttributes::Color, &TTextAttributes::SetColor, &ColorIdents());
+    c.Property("Height", &TTextAttributes::Height, &TTextAttributes::SetHeight);
+    c.Property("Name", &TTextAttributes::Name, &TTextAttributes::SetName);
+    return c;
+  }();
+  return info;
+}
+
+namespace {
+int ScreenPixelsPerInch() {
+  WindowDC dc(nullptr);
+  return GetDeviceCaps(dc.Get(), LOGPIXELSY);
+}
+}  // namespace
+
+CHARFORMAT2W TTextAttributes::Get(DWORD mask) const {
+  CHARFORMAT2W cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = mask;
+  SendMessageW(owner_.Handle(), EM_GETCHARFORMAT, selection_ ? SCF_SELECTION : SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  return cf;
+}
+
+void TTextAttributes::Set(CHARFORMAT2W& cf) {
+  cf.cbSize = sizeof cf;
+  SendMessageW(owner_.Handle(), EM_SETCHARFORMAT, selection_ ? SCF_SELECTION : SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+}
+
+TColor TTextAttributes::Color() const {
+  CHARFORMAT2W cf = Get(CFM_COLOR);
+  return (cf.dwEffects & CFE_AUTOCOLOR) ? clWindowText : static_cast<TColor>(cf.crTextColor);
+}
+
+void TTextAttributes::SetColor(TColor c) {
+  CHARFORMAT2W cf{};
+  cf.dwMask = CFM_COLOR;
+  if (c == clWindowText) cf.dwEffects = CFE_AUTOCOLOR;
+  else cf.crTextColor = ColorToRGB(c);
+  Set(cf);
+}
+
+std::string TTextAttributes::Name() const { return WideToGbk(Get(CFM_FACE).szFaceName); }
+
+void TTextAttributes::SetName(const std::string& name) {
+  CHARFORMAT2W cf{};
+  cf.dwMask = CFM_FACE;
+  wcsncpy(cf.szFaceName, GbkToWide(name).c_str(), LF_FACESIZE - 1);
+  Set(cf);
+}
+
+int TTextAttributes::Height() const { return -MulDiv(Get(CFM_SIZE).yHeight, ScreenPixelsPerInch(), 1440); }
+
+void TTextAttributes::SetHeight(int height) {
+  CHARFORMAT2W cf{};
+  cf.dwMask = CFM_SIZE;
+  cf.yHeight = MulDiv(std::abs(height), 1440, ScreenPixelsPerInch());
+  Set(cf);
+}
+
+int TTextAttributes::Charset() const { return Get(CFM_CHARSET).bCharSet; }
+
+void TTextAttributes::SetCharset(int charset) {
+  CHARFORMAT2W cf{};
+  cf.dwMask = CFM_CHARSET;
+  cf.bCharSet = static_cast<BYTE>(charset);
+  Set(cf);
+}
+
+void TTextAttributes::AssignFont(const TFont& font) {
+  CHARFORMAT2W cf{};
+  cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
+  wcsncpy(cf.szFaceName, GbkToWide(font.Name()).c_str(), LF_FACESIZE - 1);
+  cf.yHeight = MulDiv(std::abs(font.Height()), 1440, ScreenPixelsPerInch());
+  cf.bCharSet = static_cast<BYTE>(font.Charset());
+  if (font.Color() == clWindowText) cf.dwEffects |= CFE_AUTOCOLOR;
+  else cf.crTextColor = ColorToRGB(font.Color());
+  if (font.Style().Contains(TFontStyle::fsBold)) cf.dwEffects |= CFE_BOLD;
+  if (font.Style().Contains(TFontStyle::fsItalic)) cf.dwEffects |= CFE_ITALIC;
+  if (font.Style().Contains(TFontStyle::fsUnderline)) cf.dwEffects |= CFE_UNDERLINE;
+  if (font.Style().Contains(TFontStyle::fsStrikeOut)) cf.dwEffects |= CFE_STRIKEOUT;
+  Set(cf);
+}
+
+const TClassInfo& TRichEdit::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TRichEdit", &TWinControl::StaticClass());
+    c.Property("BorderStyle", &TRichEdit::BorderStyle, &TRichEdit::SetBorderStyle);
+    c.Property("HideSelection", &TRichEdit::HideSelection, &TRichEdit::SetHideSelection);
+    c.Property("Lines", &TRichEdit::LinesObject);
+    c.Property("PlainText", &TRichEdit::PlainText, &TRichEdit::SetPlainText);
+    c.Property("ReadOnly", &TRichEdit::ReadOnly, &TRichEdit::SetReadOnly);
+    c.Property("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars);
+    c.Property("WantReturns", &TRichEdit::WantReturns, &TRichEdit::SetWantReturns);
+    c.Property("WantTabs", &TRichEdit::WantTabs, &TRichEdit::SetWantTabs);
+    c.Event("OnChange", &TRichEdit::OnChange);
+    c.Event("OnSelectionChange", &TRichEdit::OnSelectionChange);
+    c.SetFactory([](TComponent* owner) { return new TRichEdit(owner); });
+    return c;
+  }();
+  return info;
+}
+
+TRichEdit::TRichEdit(TComponent* owner) : TWinControl(owner), lines_(std::make_unique<RichLines>(*this)) {
+  width_ = 185;
+  height_ = 89;
+  tabStop_ = true;
+}
+
+TRichEdit::~TRichEdit() { DestroyHandle(); }
+
+void TRichEdit::CreateParams(TCreateParams& params) {
+  // The version 1 rich edit: its text reads back with CR LF line breaks, each counting two.
+  static HMODULE library = LoadLibraryW(L"RICHED32.DLL");
+  if (!library) throw std::runtime_error("RICHED32.DLL cannot be loaded");
+  TWinControl::CreateParams(params);
+  params.systemClassName = L"RICHEDIT";
+  params.style |= ES_MULTILINE | ES_AUTOVSCROLL;
+  if (wantReturns_) params.style |= ES_WANTRETURN;
+  if (readOnly_) params.style |= ES_READONLY;
+  if (!hideSelection_) params.style |= ES_NOHIDESEL;
+  if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth) params.style |= WS_VSCROLL;
+  if (scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth) params.style |= WS_HSCROLL | ES_AUTOHSCROLL;
+  if (borderStyle_ == TBorderStyle::bsSingle) params.exStyle |= WS_EX_CLIENTEDGE;
+  params.caption.clear();
+}
+
+void TRichEdit::InitializeWnd() {
+  TWinControl::InitializeWnd();
+  SendMessageW(handle_, EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
+  SendMessageW(handle_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color_)));
+  ApplyDefaultFormat();
+  if (!text_.empty()) {
+    std::string text = std::move(text_);
+    text_.clear();
+    SetText(text);
+  }
+  SendMessageW(handle_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+}
+
+void TRichEdit::SaveWndState() { text_ = GetText(); }
+
+void TRichEdit::ApplyDefaultFormat() {
+  if (!handle_) return;
+  defAttributes_.AssignFont(font_);
+}
+
+void TRichEdit::FontChanged() {
+  TWinControl::FontChanged();
+  ApplyDefaultFormat();
+}
+
+void TRichEdit::ColorChanged() {
+  TWinControl::ColorChanged();
+  if (handle_) SendMessageW(handle_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color_)));
+}
+
+TStrings& TRichEdit::Lines() { return *LinesPtr(); }
+
+TStrings* TRichEdit::LinesPtr() {
+  lines_->Refresh();
+  return lines_.get();
+}
+
+std::string TRichEdit::GetText() const {
+  if (!handle_) return text_;
+  GETTEXTLENGTHEX len{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
+  const LRESULT n = SendMessageW(handle_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0);
+  if (n <= 0) return {};
+  std::wstring w(static_cast<size_t>(n) + 1, L'\0');
+  GETTEXTEX get{};
+  get.cb = static_cast<DWORD>(w.size() * sizeof(wchar_t));
+  get.flags = GT_USECRLF;
+  get.codepage = 1200;
+  const LRESULT got = SendMessageW(handle_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(w.data()));
+  w.resize(static_cast<size_t>(std::max<LRESULT>(got, 0)));
+  return WideToGbk(w);
+}
+
+void TRichEdit::SetText(const std::string& s) {
+  if (!handle_) {
+    text_ = s;
+    return;
+  }
+  std::wstring w = GbkToWide(s);
+  SETTEXTEX set{ST_DEFAULT, 1200};
+  SendMessageW(handle_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&set), reinterpret_cast<LPARAM>(w.c_str()));
+  Perform(CM_TEXTCHANGED);
+}
+
+int TRichEdit::GetTextLen() const {
+  if (!handle_) return static_cast<int>(GbkToWide(text_).size());
+  GETTEXTLENGTHEX len{GTL_DEFAULT, 1200};
+  return static_cast<int>(SendMessageW(handle_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&len), 0));
+}
+
+void TRichEdit::SetReadOnly(bool v) {
+  readOnly_ = v;
+  if (handle_) SendMessageW(handle_, EM_SETREADONLY, v, 0);
+}
+
+void TRichEdit::SetScrollBars(TScrollStyle v) {
+  if (v == scrollBars_) return;
+  scrollBars_ = v;
+  RecreateWnd();
+}
+
+void TRichEdit::SetHideSelection(bool v) {
+  if (v == hideSelection_) return;
+  hideSelection_ = v;
+  if (handle_) SendMessageW(handle_, EM_HIDESELECTION, v, FALSE);
+}
+
+void TRichEdit::SetBorderStyle(TBorderStyle v) {
+  if (v == borderStyle_) return;
+  borderStyle_ = v;
+  RecreateWnd();
+}
+
+int TRichEdit::SelStart() const {
+  CHARRANGE r{};
+  SendMessageW(const_cast<TRichEdit*>(this)->Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+  return r.cpMin;
+}
+
+int TRichEdit::SelLength() const {
+  CHARRANGE r{};
+  SendMessageW(const_cast<TRichEdit*>(this)->Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+  return r.cpMax - r.cpMin;
+}
+
+void TRichEdit::Select(int start, int length) {
+  CHARRANGE r{start, length < 0 ? -1 : start + length};
+  SendMessageW(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
+}
+
+void TRichEdit::SetSelStart(int v) { Select(v, 0); }
+
+void TRichEdit::SetSelLength(int v) { Select(SelStart(), v); }
+
+std::string TRichEdit::SelText() const {
+  HWND wnd = const_cast<TRichEdit*>(this)->Handle();
+  CHARRANGE r{};
+  SendMessageW(wnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
+  if (r.cpMax <= r.cpMin) return {};
+  std::wstring w(static_cast<size_t>(r.cpMax - r.cpMin) * 2 + 2, L'\0');
+  const LRESULT n = SendMessageW(wnd, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(w.data()));
+  w.resize(static_cast<size_t>(std::max<LRESULT>(n, 0)));
+  return WideToGbk(w);
+}
+
+void TRichEdit::ScrollCaret() { SendMessageW(Handle(), EM_SCROLLCARET, 0, 0); }
+
+bool TRichEdit::IsRichText(const std::string& bytes) { return bytes.rfind("{\\rtf", 0) == 0; }
+
+void TRichEdit::LoadFromFile(const std::string& gbkPath) {
+  std::wstring path = GbkToWide(gbkPath);
+  UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.Get() == INVALID_HANDLE_VALUE) {
+    file.Release();
+    const DWORD error = GetLastError();
+    wchar_t* message = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
+    std::string text = message ? WideToGbk(message) : "Cannot open file";
+    if (message) LocalFree(message);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+    throw std::runtime_error("Cannot open file \"" + gbkPath + "\". " + text);
+  }
+  LARGE_INTEGER size{};
+  GetFileSizeEx(file.Get(), &size);
+  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+  DWORD got = 0;
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 24));
+    if (!ReadFile(file.Get(), bytes.data() + done, chunk, &got, nullptr)) throw std::runtime_error("Read error in \"" + gbkPath + "\"");
+    if (got == 0) break;
+    done += got;
+  }
+  bytes.resize(done);
+  LoadFromBytes(bytes);
+}
+
+void TRichEdit::LoadFromBytes(const std::string& bytes) {
+  HandleNeeded();
+  const bool rich = !plainText_ && IsRichText(bytes);
+  if (rich) StreamIn(bytes, true);
+  else SetText(bytes);
+}
+
+namespace {
+struct StreamSource {
+  const std::string* bytes;
+  size_t offset;
+};
+
+DWORD CALLBACK ReadStream(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* read) {
+  auto* s = reinterpret_cast<StreamSource*>(cookie);
+  const size_t n = std::min<size_t>(static_cast<size_t>(count), s->bytes->size() - s->offset);
+  std::copy_n(s->bytes->data() + s->offset, n, buffer);
+  s->offset += n;
+  *read = static_cast<LONG>(n);
+  return 0;
+}
+}  // namespace
+
+void TRichEdit::StreamIn(const std::string& bytes, bool rich) {
+  StreamSource source{&bytes, 0};
+  EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&source), 0, ReadStream};
+  SendMessageW(Handle(), EM_STREAMIN, rich ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&es));
+  if (es.dwError) throw std::runtime_error("The rich text could not be read");
+}
+
+void TRichEdit::WndProc(TMessage& msg) {
+  switch (msg.Msg) {
+    case CN_COMMAND:
+      if (HIWORD(msg.WParam) == EN_CHANGE) {
+        if (OnChange) OnChange(this);
+        return;
+      }
+      break;
+    case CN_NOTIFY: {
+      const auto* hdr = reinterpret_cast<const NMHDR*>(msg.LParam);
+      if (hdr->code == EN_SELCHANGE) {
+        if (OnSelectionChange) OnSelectionChange(this);
+        return;
+      }
+      break;
+    }
+    case WM_GETDLGCODE:
+      DefaultHandler(msg);
+      if (!wantTabs_) msg.Result &= ~static_cast<LRESULT>(DLGC_WANTTAB);
+      if (!wantReturns_) msg.Result &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
+      return;
+    default:
+      break;
+  }
+  TWinControl::WndProc(msg);
+}
+
+}  // namespace tk

@@ -1,0 +1,121 @@
+#pragma once
+// Forms: top-level windows read from a stored layout, with a menu, focus management, dialog keys
+// and the create/show/close/destroy events.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "Controls.h"
+
+namespace tk {
+
+class TMainMenu;
+class TMenuItem;
+
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+TK_ENUM(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin");
+
+enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+TK_ENUM(TBorderIcon, "biSystemMenu", "biMinimize", "biMaximize", "biHelp");
+using TBorderIcons = TSet<TBorderIcon>;
+
+enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
+TK_ENUM(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter");
+
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+TK_ENUM(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop");
+
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+TK_ENUM(TCloseAction, "caNone", "caHide", "caFree", "caMinimize");
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TWinControl {
+  TK_CLASS(TCustomForm)
+ public:
+  explicit TCustomForm(TComponent* owner);
+  ~TCustomForm() override;
+
+  // Reads the form's stored layout: the RCDATA resource named after the class (upper case).
+  void ReadLayoutResource();
+  // Fires OnCreate; called once the most derived constructor has run.
+  virtual void AfterConstruction();
+
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle v);
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons v);
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition v) { position_ = v; }
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle v) { formStyle_ = v; }
+  bool KeyPreview() const { return keyPreview_; }
+  void SetKeyPreview(bool v) { keyPreview_ = v; }
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  TWinControl* ActiveControl() const { return activeControl_; }
+  void SetActiveControl(TWinControl* control);
+
+  void Show();
+  void Close();
+  void Release();  // frees the form once the messages now queued are handled
+  bool Showing() const override;
+  void SetClientSize(int width, int height) override;
+  RECT ClientRect() const override;
+
+  // Focus: moves the focus to a control of this form and tells the form (CM_FOCUSCHANGED).
+  void FocusControl(TWinControl* control);
+  void SetFocusedControl(TWinControl* control);
+  void DefocusControl(TWinControl* control);
+  bool DoKeyDown(TMessage& msg) override;
+
+  // The menu item of a command id or a pop-up menu handle, among this form's menus.
+  TMenuItem* FindMenuItem(UINT command) const;
+  TMenuItem* FindMenuItemByHandle(HMENU menu) const;
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+  TNotifyEvent OnDestroy;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+  void SaveWndState() override;
+  void WndProc(TMessage& msg) override;
+  void PaintWindow(HDC dc) override;
+  void BeforeDestruction() override;
+  void Notification(TComponent* component, TOperation operation) override;
+  virtual bool CloseQuery();
+  virtual void DoClose(TCloseAction& action);
+  void Loaded() override;
+
+ private:
+  void ApplyClientSize();
+  void CenterOnScreen();
+
+  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+  TBorderIcons borderIcons_{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize};
+  TPosition position_ = TPosition::poDesigned;
+  TFormStyle formStyle_ = TFormStyle::fsNormal;
+  bool keyPreview_ = false;
+  TMainMenu* menu_ = nullptr;
+  TWinControl* activeControl_ = nullptr;
+  int wantedClientWidth_ = -1, wantedClientHeight_ = -1;
+  bool shownOnce_ = false;
+  bool created_ = false;
+};
+
+class TForm : public TCustomForm {
+  TK_CLASS(TForm)
+ public:
+  explicit TForm(TComponent* owner) : TCustomForm(owner) {}
+};
+
+}  // namespace tk
