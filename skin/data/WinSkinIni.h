@@ -21,8 +21,8 @@ class TQuickIni {
   void LoadFromStream(std::span<const std::uint8_t> text);
   void LoadFromStream(const std::vector<std::uint8_t>* stream);
 
-  // Index in the line list of the first header "[" + section + "]", compared case-insensitively;
-  // -1 when there is none.
+  // Index in the line list of the first header "[" + section + "]", compared without regard to the
+  // case of ASCII letters (section names are ASCII); -1 when there is none.
   int SectionIndex(std::string_view section) const;
   std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
   // Decimal, "$" + hex or "0x" + hex, with an optional sign, in the 32-bit range; else the default.
