@@ -1,0 +1,77 @@
+#include <lame/lame.h>
+
+#include <vector>
+
+#include "CodecEncoders.h"
+
+namespace tts::helper {
+
+namespace {
+
+class Mp3Encoder : public AudioEncoder {
+ public:
+  Mp3Encoder(uint32_t rate, uint16_t channels, uint32_t bitRate, ByteSink& sink) : sink_(sink), channels_(channels) {
+    lame_ = lame_init();
+    if (!lame_) throw EncoderError("LAME could not be started");
+    bool ok = lame_set_in_samplerate(lame_, static_cast<int>(rate)) == 0 &&
+              lame_set_out_samplerate(lame_, static_cast<int>(rate)) == 0 &&
+              lame_set_num_channels(lame_, channels) == 0 &&
+              lame_set_mode(lame_, channels == 1 ? MONO : JOINT_STEREO) == 0 &&
+              lame_set_brate(lame_, static_cast<int>(bitRate / 1000)) == 0 && lame_set_quality(lame_, 5) == 0 &&
+              // The Info tag in the first frame tells players the exact length; it is rewritten at the end.
+              lame_set_bWriteVbrTag(lame_, 1) == 0;
+    if (!ok || lame_init_params(lame_) < 0) {
+      lame_close(lame_);
+      throw EncoderError("LAME does not support this MP3 format");
+    }
+  }
+  ~Mp3Encoder() override { lame_close(lame_); }
+
+  void Encode(const int16_t* samples, size_t frames) override {
+    constexpr size_t kBlock = 8192;
+    for (size_t done = 0; done < frames; done += kBlock) {
+      int n = static_cast<int>(std::min(kBlock, frames - done));
+      out_.resize(static_cast<size_t>(n) * 5 / 4 + 7200);
+      const int16_t* p = samples + done * channels_;
+      int bytes = channels_ == 1
+                      ? lame_encode_buffer(lame_, p, nullptr, n, out_.data(), static_cast<int>(out_.size()))
+                      : lame_encode_buffer_interleaved(lame_, const_cast<short*>(p), n, out_.data(),
+                                                       static_cast<int>(out_.size()));
+      if (bytes < 0) throw EncoderError("MP3 encoding failed");
+      sink_.Write(out_.data(), static_cast<size_t>(bytes));
+    }
+  }
+
+  void Finish() override {
+    out_.resize(7200);
+    int bytes = lame_encode_flush(lame_, out_.data(), static_cast<int>(out_.size()));
+    if (bytes < 0) throw EncoderError("MP3 encoding failed");
+    sink_.Write(out_.data(), static_cast<size_t>(bytes));
+    std::vector<unsigned char> tag(2880);
+    size_t size = lame_get_lametag_frame(lame_, tag.data(), tag.size());
+    if (size > 0 && size <= tag.size()) sink_.WriteAt(0, tag.data(), size);
+  }
+
+ private:
+  ByteSink& sink_;
+  uint16_t channels_;
+  lame_global_flags* lame_ = nullptr;
+  std::vector<unsigned char> out_;
+};
+
+}  // namespace
+
+std::unique_ptr<AudioEncoder> MakeMp3Encoder(uint32_t sampleRate, uint16_t channels, uint32_t bitRate, ByteSink& sink) {
+  return std::make_unique<Mp3Encoder>(sampleRate, channels, bitRate, sink);
+}
+
+std::unique_ptr<AudioEncoder> MakeCodecEncoder(const protocol::EncodeBegin& b, ByteSink& sink) {
+  switch (b.codec) {
+    case protocol::Codec::Mp3: return MakeMp3Encoder(b.sampleRate, b.channels, b.bitRate, sink);
+    case protocol::Codec::Vorbis: return MakeVorbisEncoder(b.sampleRate, b.channels, b.bitRate, sink);
+    case protocol::Codec::Wma: return MakeWmaEncoder(b.sampleRate, b.channels, b.bitRate, sink);
+  }
+  return nullptr;
+}
+
+}  // namespace tts::helper
