@@ -22,7 +22,7 @@ function(tolvane_add_test name)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} RESOURCE_LOCK wine_display
-                         ENVIRONMENT "TOLVANE_TESTDATA=${TOLVANE_TESTDATA_DIR}")
+                         ENVIRONMENT "TOLVANE_TESTDATA=${TOLVANE_TESTDATA_DIR};TOLVANE_WINE_MANAGED=0")
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
                          PROPERTIES TIMEOUT ${T_TIMEOUT} ENVIRONMENT "TOLVANE_TESTDATA=${TOLVANE_TESTDATA_DIR}")

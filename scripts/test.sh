@@ -18,5 +18,5 @@ cmake --build --preset windows
 source scripts/xvfb-session.sh
 xvfb_session_start
 trap xvfb_session_stop EXIT
-export TOLVANE_WINEPREFIX="$root/build/windows/wineprefix"
+export TOLVANE_WINEPREFIX="$root/build/windows/wineprefix" TOLVANE_WINE_MANAGED=0
 ctest --preset windows

@@ -512,8 +512,12 @@ std::string TRichEdit::SelText() const {
   CHARRANGE r{};
   SendMessageW(wnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&r));
   if (r.cpMax <= r.cpMin) return {};
-  std::wstring w(static_cast<size_t>(r.cpMax - r.cpMin) * 2 + 2, L'\0');
-  const LRESULT n = SendMessageW(wnd, EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(w.data()));
+  std::wstring w(static_cast<size_t>(r.cpMax - r.cpMin) + 2, L'\0');
+  GETTEXTEX get{};
+  get.cb = static_cast<DWORD>(w.size() * sizeof(wchar_t));
+  get.flags = GT_SELECTION | GT_USECRLF;
+  get.codepage = 1200;
+  const LRESULT n = SendMessageW(wnd, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(w.data()));
   w.resize(static_cast<size_t>(std::max<LRESULT>(n, 0)));
   return WideToGbk(w);
 }
