@@ -7,6 +7,7 @@
 
 #include "Encoding.h"
 #include "Forms.h"
+#include "Ime.h"
 
 namespace tk {
 
@@ -34,6 +35,7 @@ void TApplication::Initialize() {
   if (!comInitialized_) comInitialized_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
+  StartupKeyboardLayout();  // remembered before any control switches input methods
 }
 
 void TApplication::AddForm(TCustomForm* form) {

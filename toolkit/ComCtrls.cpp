@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "Encoding.h"
+#include "Forms.h"
 
 namespace tk {
 
@@ -173,7 +174,11 @@ void TStatusBar::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.systemClassName = STATUSCLASSNAMEW;
   params.style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_BOTTOM;
-  if (sizeGrip_) params.style |= SBARS_SIZEGRIP;
+  // A grip only where it can size something: on a sizeable form.
+  auto* form = dynamic_cast<TCustomForm*>(parent_);
+  if (sizeGrip_ && form &&
+      (form->BorderStyle() == TFormBorderStyle::bsSizeable || form->BorderStyle() == TFormBorderStyle::bsSizeToolWin))
+    params.style |= SBARS_SIZEGRIP;
 }
 
 void TStatusBar::InitializeWnd() {
@@ -354,6 +359,7 @@ void TTextAttributes::AssignFont(const TFont& font) {
 const TClassInfo& TRichEdit::StaticClass() {
   static const TClassInfo info = [] {
     TClassInfo c("TRichEdit", &TWinControl::StaticClass());
+    c.Property("ImeName", &TRichEdit::ImeName, &TRichEdit::SetImeName);
     c.Property("BorderStyle", &TRichEdit::BorderStyle, &TRichEdit::SetBorderStyle);
     c.Property("HideSelection", &TRichEdit::HideSelection, &TRichEdit::SetHideSelection);
     c.Property("Lines", &TRichEdit::LinesObject);

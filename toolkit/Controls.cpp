@@ -9,6 +9,7 @@
 #include "Application.h"
 #include "Encoding.h"
 #include "Forms.h"
+#include "Ime.h"
 
 namespace tk {
 
@@ -854,7 +855,12 @@ void TWinControl::WndProc(TMessage& msg) {
   switch (msg.Msg) {
     case WM_SETFOCUS:
       DefaultHandler(msg);
+      if (!imeName_.empty() && IsEastAsianSystem()) ActivateInputMethod(imeName_);
       if (TCustomForm* form = ParentForm(); form && form != this) form->SetFocusedControl(this);
+      return;
+    case WM_KILLFOCUS:
+      DefaultHandler(msg);
+      if (!imeName_.empty() && IsEastAsianSystem()) RestoreStartupKeyboardLayout();
       return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:

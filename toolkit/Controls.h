@@ -209,6 +209,10 @@ class TWinControl : public TControl {
   void SetTabOrder(int order);
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool v);
+  // The input method this control wants while it has the focus (GBK description; empty: none).
+  std::string ImeName() const { return imeName_; }
+  void SetImeName(const std::string& v) { imeName_ = v; }
+
   // Windowed descendants in tab order (depth first), for dialog-key navigation and painters.
   void GetTabOrderList(std::vector<TWinControl*>& list);
   virtual bool CanFocus() const;
@@ -283,6 +287,7 @@ class TWinControl : public TControl {
   TControl* captureControl_ = nullptr;
   TBrush brush_;
   bool destroyingHandle_ = false;
+  std::string imeName_;
 
  private:
   friend LRESULT CALLBACK ToolkitWndProc(HWND, UINT, WPARAM, LPARAM);

@@ -57,7 +57,12 @@ void TCustomForm::ReadLayoutResource() {
 void TCustomForm::AfterConstruction() {
   if (created_) return;
   created_ = true;
-  if (OnCreate) OnCreate(this);
+  // A failing OnCreate is reported like any handler's failure; the form still comes up.
+  try {
+    if (OnCreate) OnCreate(this);
+  } catch (...) {
+    HandleException(std::current_exception());
+  }
 }
 
 void TCustomForm::BeforeDestruction() {

@@ -134,6 +134,7 @@ void TButton::WndProc(TMessage& msg) {
 const TClassInfo& TEdit::StaticClass() {
   static const TClassInfo info = [] {
     TClassInfo c("TEdit", &TWinControl::StaticClass());
+    c.Property("ImeName", &TEdit::ImeName, &TEdit::SetImeName);
     c.Property("BorderStyle", &TEdit::BorderStyle, &TEdit::SetBorderStyle);
     c.Property("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength);
     c.Property("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly);
@@ -218,7 +219,9 @@ class TComboBox::ComboStrings : public TStrings {
 const TClassInfo& TComboBox::StaticClass() {
   static const TClassInfo info = [] {
     TClassInfo c("TComboBox", &TWinControl::StaticClass());
+    c.Property("ImeName", &TComboBox::ImeName, &TComboBox::SetImeName);
     c.Property("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount);
+    c.Property("ItemHeight", &TComboBox::ItemHeight, &TComboBox::SetItemHeight);
     c.Property("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex);
     c.Property("Items", &TComboBox::ItemsObject);
     c.Property("Style", &TComboBox::Style, &TComboBox::SetStyle);
@@ -240,7 +243,7 @@ TComboBox::TComboBox(TComponent* owner) : TWinControl(owner), items_(std::make_u
 TComboBox::~TComboBox() { DestroyHandle(); }
 
 int TComboBox::DroppedHeight() const {
-  return height_ + std::max(dropDownCount_, 1) * 16 + 2;
+  return height_ + std::max(dropDownCount_, 1) * itemHeight_ + 2;
 }
 
 void TComboBox::CreateParams(TCreateParams& params) {
@@ -289,6 +292,11 @@ void TComboBox::SetItemIndex(int index) {
   if (index < -1 || index >= items_->Count()) index = -1;
   itemIndex_ = index;
   if (handle_) SendMessageW(handle_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TComboBox::SetItemHeight(int v) {
+  itemHeight_ = std::max(v, 1);
+  if (handle_) SendMessageW(handle_, CB_SETITEMHEIGHT, 0, itemHeight_);
 }
 
 void TComboBox::SetStyle(TComboBoxStyle v) {

@@ -106,6 +106,8 @@ class TComboBox : public TWinControl {
   void SetItemIndex(int index);
   TComboBoxStyle Style() const { return style_; }
   void SetStyle(TComboBoxStyle v);
+  int ItemHeight() const { return itemHeight_; }
+  void SetItemHeight(int v);
   int DropDownCount() const { return dropDownCount_; }
   void SetDropDownCount(int v) { dropDownCount_ = v; }
   bool DroppedDown() const;
@@ -130,6 +132,7 @@ class TComboBox : public TWinControl {
   int itemIndex_ = -1;
   TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
   int dropDownCount_ = 8;
+  int itemHeight_ = 16;
 };
 
 class TGroupBox : public TCustomControl {
