@@ -20,6 +20,6 @@ STDAPI DllCanUnloadNow() { return tts::ModuleInUse() ? S_FALSE : S_OK; }
 
 STDAPI DllRegisterServer() { return tts::RegisterServer(tts::ModulePath()); }
 
-STDAPI DllUnregisterServer() { return tts::UnregisterServer(); }
+STDAPI DllUnregisterServer() { return tts::UnregisterServer(tts::ModulePath()); }
 
 }

@@ -41,7 +41,7 @@ class Key {
   HKEY key_ = nullptr;
 };
 
-void WriteKeys(HKEY classes, const std::wstring& serverPath) {
+void WriteKeys(HKEY classes, const std::wstring& serverPath, const GUID& typeLibrary) {
   std::wstring clsid = L"CLSID\\" + GuidText(CLSID_TextToSpeech);
   Key(classes, clsid).Set(nullptr, kDescription);
   {
@@ -51,13 +51,31 @@ void WriteKeys(HKEY classes, const std::wstring& serverPath) {
   }
   Key(classes, clsid + L"\\ProgID").Set(nullptr, kVersionedProgId);
   Key(classes, clsid + L"\\VersionIndependentProgID").Set(nullptr, kProgId);
-  Key(classes, clsid + L"\\TypeLib").Set(nullptr, GuidText(LIBID_TTSObjLib));
+  Key(classes, clsid + L"\\TypeLib").Set(nullptr, GuidText(typeLibrary));
   Key(classes, clsid + L"\\Version").Set(nullptr, L"1.0");
   Key(classes, kProgId).Set(nullptr, kDescription);
   Key(classes, std::wstring(kProgId) + L"\\CLSID").Set(nullptr, GuidText(CLSID_TextToSpeech));
   Key(classes, std::wstring(kProgId) + L"\\CurVer").Set(nullptr, kVersionedProgId);
   Key(classes, kVersionedProgId).Set(nullptr, kDescription);
   Key(classes, std::wstring(kVersionedProgId) + L"\\CLSID").Set(nullptr, GuidText(CLSID_TextToSpeech));
+}
+
+// The library id as the embedded type library states it (the IDL compiler has been seen to write
+// a different one than the header's constant; what clients look up is what the library says).
+GUID TypeLibraryId(ITypeLib* lib) {
+  GUID id = LIBID_TTSObjLib;
+  TLIBATTR* attr = nullptr;
+  if (lib && SUCCEEDED(lib->GetLibAttr(&attr))) {
+    id = attr->guid;
+    lib->ReleaseTLibAttr(attr);
+  }
+  return id;
+}
+
+ITypeLib* LoadOwnLibrary(const std::wstring& serverPath) {
+  ITypeLib* lib = nullptr;
+  LoadTypeLibEx(serverPath.c_str(), REGKIND_NONE, &lib);
+  return lib;
 }
 
 // The per-user type library calls (Vista and later), looked up because the headers lack them.
@@ -68,15 +86,11 @@ HRESULT RegisterTypeLibraryForUser(ITypeLib* lib, wchar_t* path) {
   return fn ? fn(lib, path, nullptr) : E_NOTIMPL;
 }
 
-void UnregisterTypeLibraryForUser() {
+void UnregisterTypeLibraryForUser(const GUID& id) {
   using Fn = HRESULT(WINAPI*)(REFGUID, WORD, WORD, LCID, SYSKIND);
   auto fn = reinterpret_cast<Fn>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"oleaut32.dll"), "UnRegisterTypeLibForUser")));
-  if (fn) fn(LIBID_TTSObjLib, 1, 0, LOCALE_NEUTRAL, SYS_WIN64);
-}
-
-bool IsAccessDenied(const std::system_error& e) {
-  return e.code().value() == ERROR_ACCESS_DENIED;
+  if (fn) fn(id, 1, 0, LOCALE_NEUTRAL, SYS_WIN64);
 }
 
 HKEY OpenClasses(HKEY root) {
@@ -91,18 +105,20 @@ HKEY OpenClasses(HKEY root) {
 
 }  // namespace
 
-RegistrationScope WriteClassKeys(HKEY preferred, HKEY fallback, const std::wstring& serverPath) {
+RegistrationScope WriteClassKeys(HKEY preferred, HKEY fallback, const std::wstring& serverPath,
+                                 const GUID& typeLibrary) {
   if (preferred) {
     try {
-      WriteKeys(preferred, serverPath);
+      WriteKeys(preferred, serverPath, typeLibrary);
       return RegistrationScope::Machine;
-    } catch (const std::system_error& e) {
-      if (!IsAccessDenied(e) || !fallback) throw;
+    } catch (const std::system_error&) {
+      // Not writable (usually: not an administrator). Leave no half-written class behind.
+      if (!fallback) throw;
       DeleteClassKeys(preferred);
     }
   }
   if (!fallback) throw std::system_error(ERROR_ACCESS_DENIED, std::system_category(), "no registry root");
-  WriteKeys(fallback, serverPath);
+  WriteKeys(fallback, serverPath, typeLibrary);
   return RegistrationScope::User;
 }
 
@@ -116,27 +132,27 @@ HRESULT RegisterServer(const std::wstring& serverPath) {
   HKEY machine = OpenClasses(HKEY_LOCAL_MACHINE);
   HKEY user = OpenClasses(HKEY_CURRENT_USER);
   HRESULT hr = S_OK;
+  ITypeLib* lib = LoadOwnLibrary(serverPath);
   try {
-    RegistrationScope scope = WriteClassKeys(machine, user, serverPath);
-    ITypeLib* lib = nullptr;
-    hr = LoadTypeLibEx(serverPath.c_str(), REGKIND_NONE, &lib);
-    if (SUCCEEDED(hr)) {
+    RegistrationScope scope = WriteClassKeys(machine, user, serverPath, TypeLibraryId(lib));
+    hr = lib ? S_OK : TYPE_E_CANTLOADLIBRARY;
+    if (lib) {
       auto path = serverPath;
       hr = scope == RegistrationScope::Machine ? RegisterTypeLib(lib, path.data(), nullptr)
                                                : RegisterTypeLibraryForUser(lib, path.data());
       if (FAILED(hr) && scope == RegistrationScope::Machine) hr = RegisterTypeLibraryForUser(lib, path.data());
-      lib->Release();
     }
     if (FAILED(hr)) ReportError(hr, std::wstring(L"The type library could not be registered."));
   } catch (const std::system_error& e) {
     hr = e.code().value() == ERROR_ACCESS_DENIED ? E_ACCESSDENIED : SELFREG_E_CLASS;
   }
+  if (lib) lib->Release();
   if (machine) RegCloseKey(machine);
   if (user) RegCloseKey(user);
   return hr;
 }
 
-HRESULT UnregisterServer() {
+HRESULT UnregisterServer(const std::wstring& serverPath) {
   for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
     HKEY classes = nullptr;
     if (RegOpenKeyExW(root, L"Software\\Classes", 0, KEY_READ | KEY_WRITE | DELETE, &classes) == ERROR_SUCCESS) {
@@ -144,8 +160,11 @@ HRESULT UnregisterServer() {
       RegCloseKey(classes);
     }
   }
-  UnRegisterTypeLib(LIBID_TTSObjLib, 1, 0, LOCALE_NEUTRAL, SYS_WIN64);
-  UnregisterTypeLibraryForUser();
+  ITypeLib* lib = LoadOwnLibrary(serverPath);
+  GUID id = TypeLibraryId(lib);
+  if (lib) lib->Release();
+  UnRegisterTypeLib(id, 1, 0, LOCALE_NEUTRAL, SYS_WIN64);
+  UnregisterTypeLibraryForUser(id);
   return S_OK;
 }
 
