@@ -75,6 +75,11 @@ void TComponent::BeginRead() {
   state_.Include(TComponentStateFlag::csLoading).Include(TComponentStateFlag::csReading);
 }
 
+void TComponent::SetDesigning(bool value) {
+  if (value) state_.Include(TComponentStateFlag::csDesigning);
+  else state_.Exclude(TComponentStateFlag::csDesigning);
+}
+
 void TComponent::Loaded() {
   state_.Exclude(TComponentStateFlag::csLoading).Exclude(TComponentStateFlag::csReading);
 }

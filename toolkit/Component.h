@@ -47,6 +47,8 @@ class TComponent : public TObject {
   bool Reading() const { return state_.Contains(TComponentStateFlag::csReading); }
   bool Destroying() const { return state_.Contains(TComponentStateFlag::csDestroying); }
   bool Designing() const { return state_.Contains(TComponentStateFlag::csDesigning); }
+  // A component placed in a designer is edited, not run: components skip their run-time work then.
+  void SetDesigning(bool value);
 
   // Layout streaming: the component is being read / has been read completely.
   void BeginRead();
