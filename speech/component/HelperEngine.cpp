@@ -52,7 +52,10 @@ FrameStream& HelperEngine::Connected() {
   return *connection_->stream;
 }
 
-void HelperEngine::Disconnect() { connection_.reset(); }
+void HelperEngine::Disconnect() {
+  connection_.reset();
+  stashed_.clear();
+}
 
 void HelperEngine::Lost(const std::exception& e) {
   Disconnect();
@@ -143,11 +146,14 @@ void HelperEngine::Synthesize(const SynthesisSettings& settings, std::u16string_
           break;
         case MessageType::Error: {
           auto error = protocol::Error::Decode(frame);
-          if (error.requestId == id) {
-            throw RequestFailed("eSpeak NG: " + error.message);
-          }
+          if (error.requestId == id) throw RequestFailed("eSpeak NG: " + error.message);
+          stashed_.push_back(std::move(frame));
           break;
         }
+        case MessageType::Encoded:
+        case MessageType::EncodeDone:
+          stashed_.push_back(std::move(frame));
+          break;
         default:
           break;
       }
@@ -207,6 +213,12 @@ class HelperEngine::RemoteEncoder : public AudioEncoder {
   // Writes what the helper has sent; with `untilDone`, waits for the end of the file.
   void Collect(bool untilDone) {
     Guard([&] {
+      // What came in while a synthesis was reading, first.
+      while (!engine_.stashed_.empty()) {
+        Frame frame = std::move(engine_.stashed_.front());
+        engine_.stashed_.pop_front();
+        if (Handle(frame)) return;
+      }
       FrameStream& stream = engine_.Connected();
       auto lastHeard = std::chrono::steady_clock::now();
       while (true) {
@@ -217,17 +229,23 @@ class HelperEngine::RemoteEncoder : public AudioEncoder {
           continue;
         }
         lastHeard = std::chrono::steady_clock::now();
-        if (frame.type == MessageType::Encoded) {
-          auto encoded = protocol::Encoded::Decode(frame);
-          if (encoded.encodeId == id_) sink_.WriteAt(encoded.offset, encoded.bytes.data(), encoded.bytes.size());
-        } else if (frame.type == MessageType::EncodeDone && protocol::EncodeDone::Decode(frame).encodeId == id_) {
-          return;
-        } else if (frame.type == MessageType::Error) {
-          auto error = protocol::Error::Decode(frame);
-          if (error.requestId == id_) throw EncoderError(error.message);
-        }
+        if (Handle(frame)) return;
       }
     });
+  }
+
+  // True at the end of this encoding.
+  bool Handle(const Frame& frame) {
+    if (frame.type == MessageType::Encoded) {
+      auto encoded = protocol::Encoded::Decode(frame);
+      if (encoded.encodeId == id_) sink_.WriteAt(encoded.offset, encoded.bytes.data(), encoded.bytes.size());
+    } else if (frame.type == MessageType::EncodeDone && protocol::EncodeDone::Decode(frame).encodeId == id_) {
+      return true;
+    } else if (frame.type == MessageType::Error) {
+      auto error = protocol::Error::Decode(frame);
+      if (error.requestId == id_) throw EncoderError(error.message);
+    }
+    return false;
   }
 
   HelperEngine& engine_;

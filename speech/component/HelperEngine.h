@@ -1,6 +1,7 @@
 #pragma once
 // eSpeak NG under Wine, through the native helper process. The helper is started on first use and
 // again after it has gone away; a reading that loses it ends, the next one starts a new helper.
+#include <deque>
 #include <mutex>
 #include <optional>
 
@@ -36,6 +37,8 @@ class HelperEngine : public SpeechEngine {
   std::optional<std::vector<protocol::VoiceDescription>> voices_;
   uint32_t sampleRate_ = 0;
   uint32_t nextRequest_ = 0;
+  // Answers for an encoding that arrived while a synthesis was reading: kept for the encoder.
+  std::deque<protocol::Frame> stashed_;
 };
 
 }  // namespace tts
