@@ -9,7 +9,7 @@ packages=(
   wine wine64 libwine-dev xvfb xauth x11-utils xdotool
   googletest libbenchmark-dev
   fonts-wqy-zenhei imagemagick locales
-  libespeak-ng-dev espeak-ng-data libmp3lame-dev libvorbis-dev
+  libespeak-ng-dev espeak-ng-data libmp3lame-dev libvorbis-dev libavcodec-dev libavformat-dev libavutil-dev
   sox ffmpeg
 )
 
