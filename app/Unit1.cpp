@@ -147,8 +147,14 @@ void TForm1::ListVoices() {
 void TForm1::FormShow(TObject* Sender) { N25Click(N25); }
 
 void TForm1::StopReadingForExit() {
-  // Without a component nothing is being read: the program can always be left.
-  if (Speech && Speech->Connected()) Speech->Stop();
+  // The program can always be left: without a component nothing is being read, and a component
+  // that fails to stop is reported before the program ends anyway.
+  if (!Speech || !Speech->Connected()) return;
+  try {
+    Speech->Stop();
+  } catch (...) {
+    Application->HandleException(std::current_exception());
+  }
 }
 
 void TForm1::N16Click(TObject* Sender) {

@@ -54,7 +54,6 @@ void TApplication::Run() {
 }
 
 void TApplication::Terminate() {
-  if (terminated_) return;
   terminated_ = true;
   PostQuitMessage(0);
 }

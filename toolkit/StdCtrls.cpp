@@ -257,11 +257,23 @@ void TComboBox::CreateParams(TCreateParams& params) {
     case TComboBoxStyle::csOwnerDrawVariable: params.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE | CBS_HASSTRINGS; break;
     default: params.style |= CBS_DROPDOWN; break;
   }
+  requestedHeight_ = height_;  // the window reports its own height from the first message on
   params.height = DroppedHeight();
 }
 
 void TComboBox::InitializeWnd() {
   TWinControl::InitializeWnd();
+  // The platform sizes the box from its font; the selection field gives the height asked for.
+  // (Field heights are set and measured, not read back: some platforms report them differently.)
+  LRESULT field = SendMessageW(handle_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int attempt = 0; attempt < 3 && requestedHeight_ > 0 && field > 0; ++attempt) {
+    SendMessageW(handle_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    RECT r;
+    GetWindowRect(handle_, &r);
+    const int shown = r.bottom - r.top;
+    if (shown == requestedHeight_ || field + requestedHeight_ - shown <= 0) break;
+    field += requestedHeight_ - shown;
+  }
   static_cast<ComboStrings&>(*items_).Sync();
   if (itemIndex_ >= 0) SendMessageW(handle_, CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
   else if (style_ != TComboBoxStyle::csDropDownList && !text_.empty()) SetWindowTextW(handle_, GbkToWide(text_).c_str());

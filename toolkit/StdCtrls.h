@@ -133,6 +133,7 @@ class TComboBox : public TWinControl {
   TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
   int dropDownCount_ = 8;
   int itemHeight_ = 16;
+  int requestedHeight_ = 0;
 };
 
 class TGroupBox : public TCustomControl {
