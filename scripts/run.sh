@@ -7,7 +7,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 shot="$root/build/windows/screenshot.png"
-seconds=8
+seconds=3
 while [ $# -gt 0 ]; do
   case "$1" in
     --screenshot) shot="$2"; shift 2 ;;
@@ -32,6 +32,8 @@ if [ -z "${DISPLAY:-}" ]; then
   trap xvfb_session_stop EXIT
 fi
 
+"$root/scripts/wine-prefix-init" "$TOLVANE_WINEPREFIX"
+
 # The speech component is registered in the program's prefix, as an installer would.
 if [ -f "$bin/TTSObj.dll" ]; then
   "${wine_run[@]}" regsvr32 /s "$bin/TTSObj.dll" || echo "warning: could not register TTSObj.dll" >&2
@@ -43,6 +45,11 @@ fi
 
 "${wine_run[@]}" "$bin/Tolvane.exe" &
 app=$!
+# Wait for the window to be shown (the first start of a prefix takes a while), then let it paint.
+for _ in $(seq 1 120); do
+  xdotool search --name 'TolvaneV1.5' >/dev/null 2>&1 && break
+  sleep 0.5
+done
 sleep "$seconds"
 mkdir -p "$(dirname "$shot")"
 import -window root "$shot"
