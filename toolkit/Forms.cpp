@@ -47,6 +47,8 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TCustomForm::~TCustomForm() {
+  // The menu outlives this part of the form (owned components go last): let it forget us.
+  if (menu_) menu_->SetOwnerForm(nullptr);
   if (Application) Application->RemoveForm(this);
 }
 
