@@ -18,8 +18,8 @@ class Mp3Encoder : public AudioEncoder {
               lame_set_num_channels(lame_, channels) == 0 &&
               lame_set_mode(lame_, channels == 1 ? MONO : JOINT_STEREO) == 0 &&
               lame_set_brate(lame_, static_cast<int>(bitRate / 1000)) == 0 && lame_set_quality(lame_, 5) == 0 &&
-              // The Info tag in the first frame tells players the exact length; it is rewritten at the end.
-              lame_set_bWriteVbrTag(lame_, 1) == 0;
+              // Constant bit rate: players know the length from the size, no Info tag needed.
+              lame_set_bWriteVbrTag(lame_, 0) == 0;
     if (!ok || lame_init_params(lame_) < 0) {
       lame_close(lame_);
       throw EncoderError("LAME does not support this MP3 format");
@@ -47,9 +47,6 @@ class Mp3Encoder : public AudioEncoder {
     int bytes = lame_encode_flush(lame_, out_.data(), static_cast<int>(out_.size()));
     if (bytes < 0) throw EncoderError("MP3 encoding failed");
     sink_.Write(out_.data(), static_cast<size_t>(bytes));
-    std::vector<unsigned char> tag(2880);
-    size_t size = lame_get_lametag_frame(lame_, tag.data(), tag.size());
-    if (size > 0 && size <= tag.size()) sink_.WriteAt(0, tag.data(), size);
   }
 
  private:
