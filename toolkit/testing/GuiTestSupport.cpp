@@ -87,6 +87,11 @@ void DialogWatcher::PressButton(const std::wstring& caption) {
   press_ = caption;
 }
 
+void DialogWatcher::SetAnswer(std::function<bool(HWND dialog)> answer) {
+  std::lock_guard lock(mutex_);
+  answer_ = std::move(answer);
+}
+
 std::vector<CapturedDialog> DialogWatcher::Dialogs() const {
   std::lock_guard lock(mutex_);
   return dialogs_;
@@ -142,6 +147,16 @@ void DialogWatcher::Run() {
       }
       // Let the box finish laying itself out before reading it.
       Sleep(100);
+      std::function<bool(HWND)> answer;
+      {
+        std::lock_guard lock(mutex_);
+        answer = answer_;
+      }
+      if (answer && answer(dlg)) {
+        std::lock_guard lock(mutex_);
+        seen_.push_back(dlg);
+        continue;
+      }
       CapturedDialog captured;
       captured.caption = WindowText(dlg);
       std::vector<std::pair<HWND, std::wstring>> buttons;

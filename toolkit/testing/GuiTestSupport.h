@@ -43,6 +43,10 @@ class DialogWatcher {
   void PressButton(const std::wstring& caption);
   // Leaves dialogs open: for a test that inspects the window itself.
   void SetAutoDismiss(bool on) { autoDismiss_ = on; }
+  // Offers each new dialog to `answer` first (on the watcher's thread); a dialog it takes (returns
+  // true) is neither recorded nor dismissed. For dialogs that need more than a button, such as the
+  // file dialog.
+  void SetAnswer(std::function<bool(HWND dialog)> answer);
   std::vector<CapturedDialog> Dialogs() const;
   size_t Count() const;
   void Clear();
@@ -55,6 +59,7 @@ class DialogWatcher {
   std::vector<CapturedDialog> dialogs_;
   std::vector<HWND> seen_;
   std::wstring press_;
+  std::function<bool(HWND)> answer_;
   std::thread thread_;
   DWORD processId_;
 };
