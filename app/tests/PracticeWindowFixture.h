@@ -11,6 +11,7 @@
 #include "GuiTestSupport.h"
 #include "TTSObj_TLB.h"
 #include "Unit1.h"
+#include "WinSkinData.h"
 
 // A class object that refuses every creation: stands in for a component that is not registered,
 // whatever the prefix the tests run in holds.
@@ -37,6 +38,7 @@ class PracticeWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     tk::Application->SetTitle("Tolvane");
+    RegisterSkinDataClasses();  // the stored layout holds SkinData1
     fake = tts::testing::FakeTextToSpeech::Create();
     fake->RegisterAsActive();
   }

@@ -11,6 +11,7 @@
 #include "Application.h"
 #include "ClassRegistration.h"
 #include "Unit1.h"
+#include "WinSkinData.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ int wmain(int argc, wchar_t** argv) {
   application.Initialize();
   application.SetTitle("Tolvane");
   tk::RegisterToolkitClasses();
+  RegisterSkinDataClasses();
 
   // Layout read: the form object made from its resource (no window, no speech component).
   std::vector<double> reads;
