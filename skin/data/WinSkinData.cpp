@@ -236,3 +236,5 @@ const std::vector<std::string>& TSkinData::DefaultSkin3rd() {
   };
   return list;
 }
+
+void RegisterSkinDataClasses() { tk::RegisterComponentClass(TSkinData::StaticClass()); }

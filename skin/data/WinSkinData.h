@@ -151,3 +151,6 @@ class TSkinData : public tk::TComponent, public TSkinElements {
   int FMaxWidth = 0;
   int FMaxHeight = 0;
 };
+
+// Makes TSkinData creatable by stored layouts.
+void RegisterSkinDataClasses();
