@@ -455,6 +455,8 @@ std::string TRichEdit::GetText() const {
 void TRichEdit::SetText(const std::string& s) {
   if (!handle_) {
     text_ = s;
+    // With a window the control announces the change (EN_CHANGE); without one the toolkit does.
+    if (OnChange) OnChange(this);
     return;
   }
   std::wstring w = GbkToWide(s);

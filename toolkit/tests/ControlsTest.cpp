@@ -267,6 +267,19 @@ TEST_F(ControlsTest, RichEditTextReadsBackWithCrLfAndCountsLineBreaksAsTwo) {
   EXPECT_NE(edit->SelAttributes().Color(), clRed);
 }
 
+TEST_F(ControlsTest, RichEditAnnouncesEveryTextSetWithOrWithoutAWindow) {
+  auto* edit = new TRichEdit(form);
+  edit->SetParent(form);
+  edit->SetVisible(false);
+  std::vector<std::string> seen;
+  edit->OnChange = [&](TObject*) { seen.push_back(edit->GetText()); };
+  edit->SetText("before");
+  ASSERT_FALSE(edit->HandleAllocated());
+  edit->Handle();
+  edit->SetText("after");
+  EXPECT_EQ(seen, (std::vector<std::string>{"before", "after"}));
+}
+
 TEST_F(ControlsTest, RichEditKeepsItsTextAcrossANewWindow) {
   auto* edit = new TRichEdit(form);
   edit->SetParent(form);
