@@ -41,6 +41,11 @@ HelperEngine::~HelperEngine() {
   }
 }
 
+void HelperEngine::Refresh() {
+  std::lock_guard lock(mutex_);
+  if (connection_ && connection_->stream->PeerClosed()) Disconnect();
+}
+
 FrameStream& HelperEngine::Connected() {
   if (connection_) return *connection_->stream;
   if (helperPath_.empty()) helperPath_ = FindHelper();

@@ -20,6 +20,8 @@ class HelperEngine : public SpeechEngine {
   uint32_t SampleRate() override;
   void Synthesize(const SynthesisSettings& settings, std::u16string_view text, SynthesisListener& listener) override;
   std::unique_ptr<AudioEncoder> MakeEncoder(FileType type, const FormatOption& format, ByteSink& sink) override;
+  // A helper that went away while idle is replaced; one lost during a reading ends that reading.
+  void Refresh() override;
 
   // Process id of the running helper (0 when none): for tests that take it away.
   uint32_t HelperProcessId();

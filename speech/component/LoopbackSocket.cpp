@@ -98,4 +98,15 @@ bool FrameStream::Read(protocol::Frame& frame, std::chrono::milliseconds timeout
   return true;
 }
 
+bool FrameStream::PeerClosed() {
+  try {
+    if (!WaitReadable(socket_.Get(), std::chrono::milliseconds(0))) return false;
+  } catch (const SocketError&) {
+    return true;
+  }
+  char byte;
+  int n = recv(socket_.Get(), &byte, 1, MSG_PEEK);
+  return n == 0 || n == SOCKET_ERROR;
+}
+
 }  // namespace tts

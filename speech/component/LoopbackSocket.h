@@ -52,6 +52,8 @@ class FrameStream {
   void Send(const std::vector<uint8_t>& bytes);  // throws SocketError
   // False when no whole frame arrived in time; throws SocketError when the peer is gone.
   bool Read(protocol::Frame& frame, std::chrono::milliseconds timeout);
+  // True when the peer has closed the connection (checked without waiting or consuming data).
+  bool PeerClosed();
 
  private:
   Socket socket_;

@@ -50,6 +50,9 @@ class SpeechEngine {
   virtual void Synthesize(const SynthesisSettings& settings, std::u16string_view text, SynthesisListener& listener) = 0;
   // Encoder for a compressed file type, or null when the platform has none (PCM types never ask).
   virtual std::unique_ptr<AudioEncoder> MakeEncoder(FileType type, const FormatOption& format, ByteSink& sink) = 0;
+  // Called before each reading and each file: an engine whose back end went away since its last
+  // use starts it again here.
+  virtual void Refresh() {}
 };
 
 }  // namespace tts

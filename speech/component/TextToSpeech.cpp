@@ -233,6 +233,7 @@ HRESULT TextToSpeech::Speak(BSTR text, LONG) {
     EndReading();
     HRESULT hr = CheckVoiceIndex(voice_);
     if (FAILED(hr)) return hr;
+    Engine().Refresh();
     uint32_t rate = Engine().SampleRate();
     auto output = parts_.openOutput ? parts_.openOutput(rate) : OpenAudioOutput(rate);
     uint32_t id = ++nextReading_;
@@ -376,6 +377,7 @@ HRESULT TextToSpeech::SpeakToFile(BSTR text, BSTR fileName, LONG) {
     if (FAILED(hr)) return hr;
     std::wstring path = fileName ? std::wstring(fileName, SysStringLen(fileName)) : std::wstring();
     auto type = static_cast<FileType>(fileType_);
+    Engine().Refresh();
     WriteSpeechFile(Engine(), Settings(), TextOf(text), path, type, FormatOptions(type)[format_]);
     return S_OK;
   });

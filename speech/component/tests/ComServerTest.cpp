@@ -229,6 +229,23 @@ TEST_F(ComServer, LosingTheHelperEndsTheReadingAndTheNextStartsAnother) {
   EXPECT_NE(engine->HelperProcessId(), pid);
 }
 
+TEST_F(ComServer, AHelperLostWhileIdleIsReplacedForTheNextReading) {
+  auto engine = std::make_shared<HelperEngine>();
+  ComponentParts parts = DefaultParts();
+  parts.makeEngine = [engine] { return engine; };
+  ASSERT_EQ(TextToSpeech::Create(std::move(parts), IID_ITextToSpeech, reinterpret_cast<void**>(&tts)), S_OK);
+  recorder.Connect(tts);
+  ASSERT_EQ(tts->Speak(Bstr(L"你好"), 0), S_OK);
+  ASSERT_TRUE(WaitForEnd(1, 30000));
+  uint32_t pid = engine->HelperProcessId();
+  ASSERT_TRUE(StartUnixProgram(L"/bin/kill -9 " + std::to_wstring(pid)));
+  Pump(500);
+  ASSERT_EQ(tts->Speak(Bstr(L"再见"), 0), S_OK);
+  ASSERT_TRUE(WaitForEnd(2, 30000));
+  EXPECT_EQ(recorder.Count(kWord), 4u);
+  EXPECT_NE(engine->HelperProcessId(), pid);
+}
+
 TEST(Registration, FallsBackToTheUserWhenMachineKeysCannotBeWritten) {
   // Wine does not enforce key access rights; a handle that is not a key fails the same way.
   HKEY notWritable = reinterpret_cast<HKEY>(static_cast<intptr_t>(0x7ffffff0));
