@@ -281,5 +281,13 @@ TEST(HelperLaunch, AProgramThatIsNotTheHelperIsNotTrusted) {
   EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(30));
 }
 
+TEST(HelperLaunch, AConnectionWithTheWrongTokenIsIgnored) {
+  std::string script = TOLVANE_IMPOSTOR_HELPER;
+  HelperEngine engine(std::wstring(script.begin(), script.end()));
+  auto voices = engine.Voices();
+  ASSERT_GE(voices.size(), 3u);
+  EXPECT_EQ(voices[0].language, L"cmn");
+}
+
 }  // namespace
 }  // namespace tts::testing
