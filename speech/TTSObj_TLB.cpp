@@ -230,9 +230,10 @@ int TCTextToSpeech::GetVoice() {
 }
 
 void TCTextToSpeech::SetVoice(int index) {
-  // The reading goes on with the voice it has.
+  // The reading goes on with the voice it has; the refusal's error info must not be taken for
+  // the reason of a later failure.
   try {
-    DefaultInterface()->SetVoice(index);
+    if (FAILED(DefaultInterface()->SetVoice(index))) SetErrorInfo(0, nullptr);
   } catch (const std::exception&) {
   }
 }
