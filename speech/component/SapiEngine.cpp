@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "MediaFoundationEncoder.h"
+
 
 // The SAPI headers declare the wave-format stream id but no import library defines it.
 extern "C" const GUID SPDFID_WaveFormatEx = {0xc31adbae, 0x527f, 0x4ff5, {0xa2, 0x30, 0xf6, 0x2b, 0xb6, 0x1f, 0xf7, 0x0c}};
@@ -205,8 +207,8 @@ void SapiEngine::Synthesize(const SynthesisSettings& settings, std::u16string_vi
   }
 }
 
-std::unique_ptr<AudioEncoder> SapiEngine::MakeEncoder(FileType, const FormatOption&, ByteSink&) {
-  return nullptr;  // compressed types on Windows have no encoder yet: SpeakToFile says so
+std::unique_ptr<AudioEncoder> SapiEngine::MakeEncoder(FileType type, const FormatOption& format, ByteSink& sink) {
+  return MakeMediaFoundationEncoder(type, format, sink);
 }
 
 }  // namespace tts

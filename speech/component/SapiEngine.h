@@ -13,6 +13,7 @@ class SapiEngine : public SpeechEngine {
   std::vector<VoiceInfo> Voices() override;
   uint32_t SampleRate() override { return kSampleRate; }
   void Synthesize(const SynthesisSettings& settings, std::u16string_view text, SynthesisListener& listener) override;
+  // MP3 and WMA through Media Foundation where the system has the encoders; no OGG.
   std::unique_ptr<AudioEncoder> MakeEncoder(FileType type, const FormatOption& format, ByteSink& sink) override;
 
  private:
