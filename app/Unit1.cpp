@@ -23,7 +23,10 @@ const TClassInfo& TForm1::StaticClass() {
     c.Method("N16Click", &TForm1::N16Click);
     c.Method("N4Click", &TForm1::N4Click);
     c.Method("N5Click", &TForm1::N5Click);
+    RegisterArticleHandlers(c);
     RegisterReadingHandlers(c);
+    RegisterVoiceHandlers(c);
+    RegisterSubmissionHandlers(c);
     RegisterSpeakToFileHandlers(c);
     return c;
   }();

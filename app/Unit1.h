@@ -89,6 +89,10 @@ class TForm1 : public tk::TForm {
   // The speech component's wrapper, made by FormCreate.
   TCTextToSpeech* Speech = nullptr;
 
+  // Characters of the article in the holder, and of the text typed at the last submission.
+  int ArticleCharCount = 0;
+  int TypedCharCount = 0;
+
   // Opens a web page through the shell (replaceable so that tests need no browser).
   std::function<void(HWND owner, const std::wstring& address)> OpenWebPage;
 
@@ -102,6 +106,38 @@ class TForm1 : public tk::TForm {
   void N4Click(tk::TObject* Sender);
   void N5Click(tk::TObject* Sender);
 
+  // Article sources (Articles.cpp).
+  void N1Click(tk::TObject* Sender);
+  void N2Click(tk::TObject* Sender);
+  void N6Click(tk::TObject* Sender);
+  void N7Click(tk::TObject* Sender);
+  void N8Click(tk::TObject* Sender);
+  void N9Click(tk::TObject* Sender);
+  void N10Click(tk::TObject* Sender);
+  void N11Click(tk::TObject* Sender);
+  void N12Click(tk::TObject* Sender);
+  void N13Click(tk::TObject* Sender);
+  void N14Click(tk::TObject* Sender);
+  void N15Click(tk::TObject* Sender);
+  void RichEdit1Change(tk::TObject* Sender);
+
+  // Start, pause and continue, the clock (Reading.cpp).
+  void BitBtn1Click(tk::TObject* Sender);
+  void BitBtn4Click(tk::TObject* Sender);
+  void RichEdit2KeyDown(tk::TObject* Sender, WORD& Key, tk::TShiftState Shift);
+  void RichEdit2Change(tk::TObject* Sender);
+  void Timer1Timer(tk::TObject* Sender);
+
+  // Voices (Voices.cpp).
+  void ComboBox2Change(tk::TObject* Sender);
+  void N18Click(tk::TObject* Sender);
+  void N19Click(tk::TObject* Sender);
+  void N20Click(tk::TObject* Sender);
+  void N21Click(tk::TObject* Sender);
+
+  // Submission and scoring (Submission.cpp).
+  void BitBtn2Click(tk::TObject* Sender);
+
   // Reading speed levels and the speech events (Reading.cpp).
   void N26Click(tk::TObject* Sender);
   void N25Click(tk::TObject* Sender);
@@ -111,15 +147,27 @@ class TForm1 : public tk::TForm {
   void SpeechTTSWord(tk::TObject* Sender, int nStart, int nLength);
   void SpeechTTSEnd(tk::TObject* Sender);
 
-  // Speak-to-file settings (SpeakToFile.cpp).
+  // Speak-to-file (SpeakToFile.cpp).
   void ComboBox3Change(tk::TObject* Sender);
+  void ComboBox1Change(tk::TObject* Sender);
+  void Button3Click(tk::TObject* Sender);
 
   static const wchar_t* const kVoiceShopAddress;
 
  private:
   // Handlers of each part of the window, published for the stored layout to bind by name.
+  static void RegisterArticleHandlers(tk::TClassInfo& c);
   static void RegisterReadingHandlers(tk::TClassInfo& c);
+  static void RegisterVoiceHandlers(tk::TClassInfo& c);
+  static void RegisterSubmissionHandlers(tk::TClassInfo& c);
   static void RegisterSpeakToFileHandlers(tk::TClassInfo& c);
+  // What choosing an article resets: Submit and Pause off, the view hidden, typing area and the
+  // article's status panels emptied.
+  void ResetForArticleChoice();
+  void ChooseSampleArticle(tk::TMenuItem* item, tk::TRichEdit* sample);
+  void ShowArticleStatus(const std::string& name);
+  void SelectVoiceItem(tk::TMenuItem* item);
+  int ElapsedSeconds() const;
   void SelectSpeedLevel(tk::TMenuItem* item, int rate);
   void FindLayoutComponents();
   void ListVoices();

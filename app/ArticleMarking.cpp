@@ -1,0 +1,138 @@
+#include "ArticleMarking.h"
+
+#include <richedit.h>
+
+#include <functional>
+#include <map>
+
+#include "RichEditContent.h"
+#include "RichText.h"
+
+namespace practice {
+
+namespace {
+
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kBlack{0, 0, 0};
+constexpr int kUnmarked = -1;
+
+// Everything of a character's formatting that a rewrite must keep: all but its colours.
+constexpr DWORD kShapeMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_PROTECTED | CFM_LINK |
+                             CFM_SIZE | CFM_FACE | CFM_OFFSET | CFM_CHARSET | CFM_SUBSCRIPT | CFM_SUPERSCRIPT |
+                             CFM_UNDERLINETYPE | CFM_WEIGHT | CFM_HIDDEN;
+
+CHARFORMAT2W FormatOf(HWND edit, int start, int end) {
+  CHARRANGE range{start, end};
+  SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  return format;
+}
+
+// Splits [start, end) into ranges over which the attributes of `mask` do not change. The control
+// answers for a whole range whether they do, so uniform text costs one question.
+void ForEachUniformRange(HWND edit, int start, int end, DWORD mask,
+                         const std::function<void(int, int, const CHARFORMAT2W&)>& visit) {
+  const CHARFORMAT2W format = FormatOf(edit, start, end);
+  if ((format.dwMask & mask) == mask || end - start == 1) {
+    visit(start, end, format);
+    return;
+  }
+  const int middle = start + (end - start) / 2;
+  ForEachUniformRange(edit, start, middle, mask, visit);
+  ForEachUniformRange(edit, middle, end, mask, visit);
+}
+
+bool IsLineBreakAt(const std::wstring& text, size_t p) {
+  if (text[p] == L'\r') return p + 1 < text.size() && text[p + 1] == L'\n';
+  return text[p] == L'\n' && p > 0 && text[p - 1] == L'\r';
+}
+
+class Marker {
+ public:
+  Marker(tk::TRichEdit& view, const std::wstring& text, std::vector<int> colourAt, int first)
+      : edit_(view.Handle()), text_(text), colourAt_(std::move(colourAt)), first_(first), background_(BackgroundOf(view)) {}
+
+  // Rewrites the marked stretch of each line, from its first marked character to its last.
+  void Run() {
+    const int end = first_ + static_cast<int>(colourAt_.size());
+    int p = first_;
+    while (p < end) {
+      if (IsLineBreakAt(text_, p)) {
+        ++p;
+        continue;
+      }
+      int lineEnd = p;
+      while (lineEnd < end && !IsLineBreakAt(text_, lineEnd)) ++lineEnd;
+      int a = p, b = lineEnd;
+      while (a < b && ColourAt(a) == kUnmarked) ++a;
+      while (b > a && ColourAt(b - 1) == kUnmarked) --b;
+      if (a < b) ForEachUniformRange(edit_, a, b, kShapeMask, [this](int s, int e, const CHARFORMAT2W&) { Rewrite(s, e); });
+      p = lineEnd;
+    }
+  }
+
+ private:
+  int ColourAt(int position) const { return colourAt_[position - first_]; }
+
+  // Unmarked characters keep the colour they show now.
+  void Rewrite(int start, int end) {
+    std::vector<int> colours(static_cast<size_t>(end - start));
+    for (int p = start; p < end;) {
+      if (ColourAt(p) != kUnmarked) {
+        colours[p - start] = ColourAt(p);
+        ++p;
+        continue;
+      }
+      int gapEnd = p;
+      while (gapEnd < end && ColourAt(gapEnd) == kUnmarked) ++gapEnd;
+      ForEachUniformRange(edit_, p, gapEnd, CFM_COLOR, [&](int s, int e, const CHARFORMAT2W& format) {
+        const int index = (format.dwEffects & CFE_AUTOCOLOR) ? 0 : TableIndex(format.crTextColor);
+        for (int i = s; i < e; ++i) colours[i - start] = index;
+      });
+      p = gapEnd;
+    }
+    const std::u16string_view piece(reinterpret_cast<const char16_t*>(text_.data()) + start, static_cast<size_t>(end - start));
+    ReplaceWithRichText(edit_, start, end, RichTextOf(piece, colours, table_, background_));
+  }
+
+  int TableIndex(COLORREF c) {
+    const Rgb rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+    for (size_t i = 0; i < table_.size(); ++i)
+      if (table_[i] == rgb) return static_cast<int>(i) + 1;
+    table_.push_back(rgb);
+    return static_cast<int>(table_.size());
+  }
+
+  HWND edit_;
+  const std::wstring& text_;
+  std::vector<int> colourAt_;
+  int first_;
+  Rgb background_;
+  std::vector<Rgb> table_{kRed, kBlack};
+};
+
+}  // namespace
+
+void MarkArticle(tk::TRichEdit& view, const std::vector<CharacterMark>& marks) {
+  HWND edit = view.Handle();
+  QuietRichEdit quiet(edit);
+  const std::wstring text = PositionedText(edit);
+  const int length = static_cast<int>(text.size());
+  int first = -1, last = -1;
+  for (const CharacterMark& m : marks) {
+    if (m.position >= length) break;
+    if (first < 0) first = m.position;
+    last = m.position;
+  }
+  if (first < 0) return;
+  std::vector<int> colourAt(static_cast<size_t>(last - first + 1), kUnmarked);
+  for (const CharacterMark& m : marks)
+    if (m.position <= last) colourAt[m.position - first] = m.wrong ? 1 : 2;  // table: red, black
+  Marker(view, text, std::move(colourAt), first).Run();
+  view.Select(last, 1);
+  view.ScrollCaret();
+}
+
+}  // namespace practice

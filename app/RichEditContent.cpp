@@ -1,0 +1,74 @@
+#include "RichEditContent.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "Encoding.h"
+#include "Graphics.h"
+
+namespace practice {
+
+QuietRichEdit::QuietRichEdit(HWND edit) : edit_(edit), mask_(SendMessageW(edit, EM_SETEVENTMASK, 0, 0)) {}
+
+QuietRichEdit::~QuietRichEdit() { SendMessageW(edit_, EM_SETEVENTMASK, 0, mask_); }
+
+std::wstring PositionedText(HWND edit) {
+  GETTEXTLENGTHEX length{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
+  const LRESULT n = SendMessageW(edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+  if (n <= 0) return {};
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  GETTEXTEX get{};
+  get.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  get.flags = GT_USECRLF;
+  get.codepage = 1200;
+  const LRESULT got = SendMessageW(edit, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(std::max<LRESULT>(got, 0)));
+  return text;
+}
+
+Rgb BackgroundOf(tk::TRichEdit& edit) {
+  const COLORREF c = tk::ColorToRGB(edit.Color());
+  return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+namespace {
+struct RichTextSource {
+  const std::string* bytes;
+  size_t offset;
+};
+
+DWORD CALLBACK ReadRichText(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* read) {
+  auto* source = reinterpret_cast<RichTextSource*>(cookie);
+  const size_t n = std::min<size_t>(static_cast<size_t>(count), source->bytes->size() - source->offset);
+  std::copy_n(source->bytes->data() + source->offset, n, buffer);
+  source->offset += n;
+  *read = static_cast<LONG>(n);
+  return 0;
+}
+}  // namespace
+
+void ReplaceWithRichText(HWND edit, int start, int end, const std::string& rtf) {
+  CHARRANGE range{start, end};
+  SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  RichTextSource source{&rtf, 0};
+  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadRichText};
+  SendMessageW(edit, EM_STREAMIN, SF_RTF | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
+  if (stream.dwError) throw std::runtime_error("The rich edit could not take its new text");
+}
+
+void SetPlainText(tk::TRichEdit& edit, const std::string& gbk) {
+  const std::wstring wide = tk::GbkToWide(gbk);
+  const std::string rtf = RichTextOf(std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()),
+                                     BackgroundOf(edit));
+  HWND wnd = edit.Handle();
+  {
+    // The old text goes first, so that the new one takes the default formatting, not the old text's.
+    QuietRichEdit quiet(wnd);
+    edit.SetText(std::string());
+  }
+  ReplaceWithRichText(wnd, 0, 0, rtf);
+}
+
+}  // namespace practice
