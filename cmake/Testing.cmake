@@ -29,5 +29,10 @@ function(tolvane_add_test name)
   endif()
 endfunction()
 
-# Shared test data lives beside the repository.
-get_filename_component(TOLVANE_TESTDATA_DIR "${CMAKE_SOURCE_DIR}/../shared/testdata" ABSOLUTE)
+# Shared test data lives beside the repository (../shared/testdata); TOLVANE_TESTDATA_DIR overrides.
+if(NOT TOLVANE_TESTDATA_DIR)
+  get_filename_component(TOLVANE_TESTDATA_DIR "${CMAKE_SOURCE_DIR}/../shared/testdata" ABSOLUTE)
+endif()
+if(NOT IS_DIRECTORY "${TOLVANE_TESTDATA_DIR}")
+  message(WARNING "Shared test data not found at ${TOLVANE_TESTDATA_DIR}: the tests that read it will fail")
+endif()
