@@ -62,13 +62,4 @@ std::unique_ptr<AudioEncoder> MakeMp3Encoder(uint32_t sampleRate, uint16_t chann
   return std::make_unique<Mp3Encoder>(sampleRate, channels, bitRate, sink);
 }
 
-std::unique_ptr<AudioEncoder> MakeCodecEncoder(const protocol::EncodeBegin& b, ByteSink& sink) {
-  switch (b.codec) {
-    case protocol::Codec::Mp3: return MakeMp3Encoder(b.sampleRate, b.channels, b.bitRate, sink);
-    case protocol::Codec::Vorbis: return MakeVorbisEncoder(b.sampleRate, b.channels, b.bitRate, sink);
-    case protocol::Codec::Wma: return MakeWmaEncoder(b.sampleRate, b.channels, b.bitRate, sink);
-  }
-  return nullptr;
-}
-
 }  // namespace tts::helper
