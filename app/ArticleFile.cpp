@@ -28,6 +28,12 @@ std::string SystemMessage(DWORD error) {
   throw std::runtime_error(tk::Utf8ToGbk("无法读取文件“") + gbkPath + tk::Utf8ToGbk("”。") + SystemMessage(error));
 }
 
+[[noreturn]] void TooLarge(const std::string& what, uint64_t size, uint64_t largest, const char* unitUtf8) {
+  throw std::runtime_error(what + tk::Utf8ToGbk("太大（") + std::to_string(size) + tk::Utf8ToGbk(unitUtf8) +
+                           tk::Utf8ToGbk("），最多 ") + std::to_string(largest) + tk::Utf8ToGbk(unitUtf8) +
+                           tk::Utf8ToGbk("。"));
+}
+
 // Paragraphs longer than this make the holder lay out rich text too slowly (its runs can be long);
 // such a file's text is shown without its formatting.
 constexpr size_t kLongestRichParagraph = 4000;
@@ -71,11 +77,18 @@ std::string ReadArticleFile(const std::string& gbkPath) {
   }
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size)) FailOn(gbkPath, GetLastError());
-  if (static_cast<uint64_t>(size.QuadPart) > kLargestArticleFile) {
-    throw std::runtime_error(tk::Utf8ToGbk("文件“") + gbkPath + tk::Utf8ToGbk("”太大（") +
-                             std::to_string(size.QuadPart) + tk::Utf8ToGbk(" 字节），文章文件最大为 1 MB。"));
+  const uint64_t bytesInFile = static_cast<uint64_t>(size.QuadPart);
+  if (bytesInFile > kLargestArticleFile) {
+    // Only rich text may be larger; its first bytes tell.
+    char head[5] = {};
+    DWORD got = 0;
+    const bool rich = ReadFile(file.Get(), head, 5, &got, nullptr) && tk::TRichEdit::IsRichText(std::string(head, got));
+    if (!rich || bytesInFile > kLargestRichTextFile)
+      TooLarge(tk::Utf8ToGbk("文件“") + gbkPath + tk::Utf8ToGbk("”"), bytesInFile,
+               rich ? kLargestRichTextFile : kLargestArticleFile, " 字节");
+    SetFilePointer(file.Get(), 0, nullptr, FILE_BEGIN);
   }
-  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+  std::string bytes(static_cast<size_t>(bytesInFile), '\0');
   size_t done = 0;
   while (done < bytes.size()) {
     DWORD got = 0;
@@ -94,8 +107,14 @@ void PutArticle(tk::TRichEdit& holder, const std::string& fileBytes) {
     return;
   }
   const std::wstring text = ReadRichText(fileBytes);
-  if (LongestParagraph(text) <= kLongestRichParagraph) holder.LoadFromBytes(fileBytes);
-  else SetPlainText(holder, tk::WideToGbk(text));
+  if (text.size() > kLargestRichTextCharacters)
+    TooLarge(tk::Utf8ToGbk("RTF 文章"), text.size(), kLargestRichTextCharacters, " 字符");
+  if (LongestParagraph(text) <= kLongestRichParagraph) {
+    EmptyByNewWindow(holder);
+    holder.LoadFromBytes(fileBytes);
+  } else {
+    SetPlainText(holder, tk::WideToGbk(text));
+  }
 }
 
 std::string FileNameOf(const std::string& gbkPath) {

@@ -21,9 +21,17 @@ constexpr DWORD kShapeMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEO
                              CFM_SIZE | CFM_FACE | CFM_OFFSET | CFM_CHARSET | CFM_SUBSCRIPT | CFM_SUPERSCRIPT |
                              CFM_UNDERLINETYPE | CFM_WEIGHT | CFM_HIDDEN;
 
-CHARFORMAT2W FormatOf(HWND edit, int start, int end) {
+// Paragraph attributes a rewrite must keep.
+constexpr DWORD kParagraphMask = PFM_ALIGNMENT | PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET | PFM_NUMBERING |
+                                 PFM_TABSTOPS | PFM_SPACEBEFORE | PFM_SPACEAFTER | PFM_LINESPACING;
+
+void SelectRange(HWND edit, int start, int end) {
   CHARRANGE range{start, end};
   SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+CHARFORMAT2W FormatOf(HWND edit, int start, int end) {
+  SelectRange(edit, start, end);
   CHARFORMAT2W format{};
   format.cbSize = sizeof format;
   SendMessageW(edit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
@@ -54,10 +62,23 @@ class Marker {
   Marker(tk::TRichEdit& view, const std::wstring& text, std::vector<int> colourAt, int first)
       : edit_(view.Handle()), text_(text), colourAt_(std::move(colourAt)), first_(first), background_(BackgroundOf(view)) {}
 
-  // Rewrites the marked stretch of each line, from its first marked character to its last.
   void Run() {
-    const int end = first_ + static_cast<int>(colourAt_.size());
-    int p = first_;
+    // The common case, an article of one formatting: one rewrite from the first mark to the last.
+    // Rich text with line breaks brings its own paragraph format, so the old one is put back.
+    int start = first_, end = first_ + static_cast<int>(colourAt_.size());
+    while (start < end && IsLineBreakAt(text_, start)) ++start;
+    while (end > start && IsLineBreakAt(text_, end - 1)) --end;
+    if (start == end) return;
+    PARAFORMAT2 paragraphs{};
+    if (IsUniform(start, end, paragraphs)) {
+      Rewrite(start, end);
+      SelectRange(edit_, start, end);
+      SendMessageW(edit_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraphs));
+      return;
+    }
+    // Otherwise line by line, from each line's first marked character to its last, and within a
+    // line in pieces of one formatting; line breaks are left alone.
+    int p = start;
     while (p < end) {
       if (IsLineBreakAt(text_, p)) {
         ++p;
@@ -76,17 +97,27 @@ class Marker {
  private:
   int ColourAt(int position) const { return colourAt_[position - first_]; }
 
-  // Unmarked characters keep the colour they show now.
+  // One character formatting (colours aside) and one paragraph format over [start, end).
+  bool IsUniform(int start, int end, PARAFORMAT2& paragraphs) {
+    if ((FormatOf(edit_, start, end).dwMask & kShapeMask) != kShapeMask) return false;
+    paragraphs.cbSize = sizeof paragraphs;
+    SendMessageW(edit_, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraphs));
+    if ((paragraphs.dwMask & kParagraphMask) != kParagraphMask) return false;
+    paragraphs.dwMask = kParagraphMask;
+    return true;
+  }
+
+  // Unmarked characters keep the colour they show now; line breaks show none.
   void Rewrite(int start, int end) {
     std::vector<int> colours(static_cast<size_t>(end - start));
     for (int p = start; p < end;) {
-      if (ColourAt(p) != kUnmarked) {
-        colours[p - start] = ColourAt(p);
+      if (ColourAt(p) != kUnmarked || IsLineBreakAt(text_, p)) {
+        colours[p - start] = ColourAt(p) == kUnmarked ? 0 : ColourAt(p);
         ++p;
         continue;
       }
       int gapEnd = p;
-      while (gapEnd < end && ColourAt(gapEnd) == kUnmarked) ++gapEnd;
+      while (gapEnd < end && ColourAt(gapEnd) == kUnmarked && !IsLineBreakAt(text_, gapEnd)) ++gapEnd;
       ForEachUniformRange(edit_, p, gapEnd, CFM_COLOR, [&](int s, int e, const CHARFORMAT2W& format) {
         const int index = (format.dwEffects & CFE_AUTOCOLOR) ? 0 : TableIndex(format.crTextColor);
         for (int i = s; i < e; ++i) colours[i - start] = index;

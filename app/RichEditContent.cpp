@@ -58,17 +58,19 @@ void ReplaceWithRichText(HWND edit, int start, int end, const std::string& rtf) 
   if (stream.dwError) throw std::runtime_error("The rich edit could not take its new text");
 }
 
+void EmptyByNewWindow(tk::TRichEdit& edit) {
+  edit.DestroyHandle();
+  edit.SetText(std::string());
+  edit.HandleNeeded();
+}
+
 void SetPlainText(tk::TRichEdit& edit, const std::string& gbk) {
   const std::wstring wide = tk::GbkToWide(gbk);
   const std::string rtf = RichTextOf(std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()),
                                      BackgroundOf(edit));
-  HWND wnd = edit.Handle();
-  {
-    // The old text goes first, so that the new one takes the default formatting, not the old text's.
-    QuietRichEdit quiet(wnd);
-    edit.SetText(std::string());
-  }
-  ReplaceWithRichText(wnd, 0, 0, rtf);
+  // Emptied first, the control gives the new text its default formatting, not the old text's.
+  EmptyByNewWindow(edit);
+  ReplaceWithRichText(edit.Handle(), 0, 0, rtf);
 }
 
 }  // namespace practice

@@ -34,6 +34,10 @@ Rgb BackgroundOf(tk::TRichEdit& edit);
 // the first replaced one for everything the rich text leaves unsaid.
 void ReplaceWithRichText(HWND edit, int start, int end, const std::string& rtf);
 
+// Empties the control by giving it a new window: deleting a long text costs the control time that
+// grows with the square of the text's runs, a new window is empty at once.
+void EmptyByNewWindow(tk::TRichEdit& edit);
+
 // Replaces the whole text with a plain one (GBK), in the control's default formatting.
 void SetPlainText(tk::TRichEdit& edit, const std::string& gbk);
 

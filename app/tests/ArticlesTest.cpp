@@ -118,6 +118,20 @@ TEST_F(ArticlesTest, APlainGbkFileLoadsWithItsNameAndCount) {
   EXPECT_TRUE(Panel(1).empty());
 }
 
+TEST_F(ArticlesTest, APlainFileTakesTheHoldersFontWhateverTheArticleBeforeIt) {
+  DialogWatcher watcher;
+  ChooseThroughDialog(watcher, ChooseFile(folder.Write(L"bold.txt", "{\\rtf1\\ansi {\\b\\fs60 bold}}")));
+  ASSERT_TRUE(practice::testing::BoldAt(form->RichEdit1->Handle(), 0));
+  ChooseThroughDialog(watcher, ChooseFile(folder.Write(L"plain.txt", Gbk("范例"))));
+  EXPECT_EQ(watcher.Count(), 0u);
+  const CHARFORMAT2W format = practice::testing::FormatAt(form->RichEdit1->Handle(), 0);
+  EXPECT_FALSE(format.dwEffects & CFE_BOLD);
+  EXPECT_TRUE(format.dwEffects & CFE_AUTOCOLOR);
+  EXPECT_EQ(tk::WideToGbk(format.szFaceName), Gbk("宋体"));
+  EXPECT_EQ(format.bCharSet, 134);
+  EXPECT_EQ(format.yHeight, MulDiv(16, 1440, 96));
+}
+
 TEST_F(ArticlesTest, TheNameIsCutAtTheLastBackslashEvenAfterATrailByteThatLooksLikeOne) {
   // 乗 is 81 5C in GBK: its second byte is a backslash.
   const std::wstring path = folder.Write(Utf8("乗车.txt"), Gbk("乗车"));
@@ -219,11 +233,32 @@ TEST_F(UnusableFileTest, RichTextWithUnclosedGroups) {
   ExpectRefused(folder.Write(L"broken.txt", "{\\rtf1 {\\b bold {\\i unclosed text"), "RTF");
 }
 
+TEST_F(UnusableFileTest, RichTextHoldingMoreTextThanAnArticleMay) {
+  std::string rtf = "{\\rtf1\\ansi ";
+  rtf += std::string(practice::kLargestRichTextCharacters + 1, 'x');
+  ExpectRefused(folder.Write(L"long.rtf", rtf + "}"), "RTF");
+}
+
+TEST_F(ArticlesTest, RichTextMayTakeMoreBytesThanPlainText) {
+  // Twenty thousand Chinese characters take eight bytes each in rich text.
+  std::string rtf = "{\\rtf1\\ansi\\ansicpg936 ";
+  for (int i = 0; i < 20000; ++i) rtf += i % 100 == 99 ? "\\'d6\\'d0\\par\n" : "\\'d6\\'d0";
+  rtf += "}";
+  ASSERT_GT(rtf.size(), practice::kLargestArticleFile);
+  DialogWatcher watcher;
+  ChooseThroughDialog(watcher, ChooseFile(folder.Write(L"big.rtf", rtf)));
+  EXPECT_EQ(watcher.Count(), 0u);
+  EXPECT_EQ(form->ArticleCharCount, 20000);
+  EXPECT_THROW(practice::ReadArticleFile(tk::WideToGbk(folder.Write(
+                   L"huge.rtf", "{\\rtf1 " + std::string(practice::kLargestRichTextFile, 'x') + "}"))),
+               std::runtime_error);
+}
+
 TEST_F(ArticlesTest, ADirectoryCannotBeReadAsAnArticle) {
   EXPECT_THROW(practice::ReadArticleFile(tk::WideToGbk(folder.Path())), std::runtime_error);
 }
 
-TEST_F(ArticlesTest, AFileOfAMegabyteIsTheLargestTaken) {
+TEST_F(ArticlesTest, FilesUpToTheLargestArticleSizeAreRead) {
   const std::string bytes(practice::kLargestArticleFile, 'a');
   EXPECT_EQ(practice::ReadArticleFile(tk::WideToGbk(folder.Write(L"mb.txt", bytes))).size(), bytes.size());
   EXPECT_THROW(practice::ReadArticleFile(tk::WideToGbk(folder.Write(L"mb1.txt", bytes + "a"))), std::runtime_error);

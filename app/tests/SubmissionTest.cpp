@@ -179,6 +179,34 @@ TEST_F(SubmissionTest, MarkingKeepsTheArticlesOwnFormatting) {
   EXPECT_EQ(Colours(), (std::vector<COLORREF>{kBlack, kBlack, kRed, kAutomatic}));
 }
 
+TEST_F(SubmissionTest, MarkingKeepsTheParagraphsFormat) {
+  const auto alignment = [&](int position) {
+    form->RichEdit1->Select(position, 0);
+    PARAFORMAT format{};
+    format.cbSize = sizeof format;
+    SendMessageW(form->RichEdit1->Handle(), EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+    return format.wAlignment;
+  };
+  // All centred: the article is rewritten at once and its paragraphs centred again.
+  form->RichEdit1->LoadFromBytes("{\\rtf1\\ansi\\ansicpg936\\qc \\'b7\\'b6\\par \\'c0\\'fd}");
+  Press(form->BitBtn1);
+  Submit(Gbk("范\r\n问"), 30);
+  EXPECT_EQ(alignment(0), PFA_CENTER);
+  EXPECT_EQ(alignment(3), PFA_CENTER);
+  EXPECT_EQ(ColourAt(form->RichEdit1->Handle(), 0), kBlack);
+  EXPECT_EQ(ColourAt(form->RichEdit1->Handle(), 3), kRed);
+  // Centred and right-aligned: line by line.
+  form->RichEdit1->LoadFromBytes("{\\rtf1\\ansi\\ansicpg936\\pard\\qc \\'b7\\'b6\\par\\pard\\qr \\'c0\\'fd\\par}");
+  ASSERT_EQ(alignment(3), PFA_RIGHT);
+  Press(form->BitBtn1);
+  Submit(Gbk("范\r\n问"), 30);
+  EXPECT_EQ(alignment(0), PFA_CENTER);
+  EXPECT_EQ(alignment(3), PFA_RIGHT);
+  EXPECT_EQ(ColourAt(form->RichEdit1->Handle(), 0), kBlack);
+  EXPECT_EQ(ColourAt(form->RichEdit1->Handle(), 3), kRed);
+  EXPECT_EQ(form->RichEdit1->GetText(), Gbk("范\r\n例"));
+}
+
 TEST_F(SubmissionTest, ALongArticleIsMarkedCharacterByCharacter) {
   std::string article, typed;
   for (int i = 0; i < 3000; ++i) {
