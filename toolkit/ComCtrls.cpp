@@ -596,6 +596,27 @@ void TRichEdit::StreamIn(const std::string& bytes, bool rich) {
 
 void TRichEdit::WndProc(TMessage& msg) {
   switch (msg.Msg) {
+    case WM_CHAR:
+    case WM_IME_CHAR:
+      // The version 1 control takes characters as ANSI bytes and turns a double-byte character
+      // into "??"; characters outside ASCII go to it whole, as WM_UNICHAR (surrogate pairs joined).
+      if (msg.WParam >= 0x80 && msg.WParam <= 0xFFFF) {
+        const auto unit = static_cast<wchar_t>(msg.WParam);
+        if (unit >= 0xD800 && unit < 0xDC00) {
+          highSurrogate_ = unit;
+          msg.Result = 0;
+          return;
+        }
+        WPARAM codePoint = unit;
+        if (unit >= 0xDC00 && unit < 0xE000 && highSurrogate_)
+          codePoint = 0x10000 + ((static_cast<WPARAM>(highSurrogate_) - 0xD800) << 10) + (unit - 0xDC00);
+        highSurrogate_ = 0;
+        TMessage unichar{WM_UNICHAR, codePoint, msg.LParam, 0};
+        DefaultHandler(unichar);
+        msg.Result = 0;
+        return;
+      }
+      break;
     case CN_COMMAND:
       if (HIWORD(msg.WParam) == EN_CHANGE) {
         if (OnChange) OnChange(this);

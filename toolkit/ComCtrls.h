@@ -216,6 +216,7 @@ class TRichEdit : public TWinControl {
   bool readOnly_ = false, wantTabs_ = false, wantReturns_ = true, hideSelection_ = true, plainText_ = false;
   TScrollStyle scrollBars_ = TScrollStyle::ssNone;
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+  wchar_t highSurrogate_ = 0;
 };
 
 }  // namespace tk

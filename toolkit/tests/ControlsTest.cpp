@@ -280,6 +280,25 @@ TEST_F(ControlsTest, RichEditAnnouncesEveryTextSetWithOrWithoutAWindow) {
   EXPECT_EQ(seen, (std::vector<std::string>{"before", "after"}));
 }
 
+TEST_F(ControlsTest, RichEditTakesTypedCharactersBeyondAsciiWhole) {
+  auto* edit = new TRichEdit(form);
+  edit->SetParent(form);
+  form->Show();
+  HWND wnd = edit->Handle();
+  PostMessageW(wnd, WM_CHAR, 0x4E2D, 1);    // 中
+  PostMessageW(wnd, WM_IME_CHAR, 0x6587, 1);  // 文
+  PostMessageW(wnd, WM_CHAR, 'a', 1);
+  PostMessageW(wnd, WM_CHAR, 0xD83D, 1);  // U+1F600 as a surrogate pair
+  PostMessageW(wnd, WM_CHAR, 0xDE00, 1);
+  PumpMessages(50);
+  wchar_t text[16] = {};
+  GETTEXTEX get{};
+  get.cb = sizeof text;
+  get.codepage = 1200;
+  SendMessageW(wnd, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"\x4E2D\x6587" L"a\xD83D\xDE00");
+}
+
 TEST_F(ControlsTest, RichEditKeepsItsTextAcrossANewWindow) {
   auto* edit = new TRichEdit(form);
   edit->SetParent(form);
