@@ -2,6 +2,7 @@
 #include "ArticleFile.h"
 #include "CharCount.h"
 #include "Encoding.h"
+#include "RichEditContent.h"
 #include "Unit1.h"
 
 using namespace tk;
@@ -55,7 +56,7 @@ void TForm1::N1Click(TObject* Sender) {
 void TForm1::N2Click(TObject* Sender) { ResetForArticleChoice(); }
 
 void TForm1::ChooseSampleArticle(TMenuItem* item, TRichEdit* sample) {
-  RichEdit1->SetText(sample->GetText());
+  practice::SetPlainText(*RichEdit1, sample->GetText());
   ShowArticleStatus(item->Caption());
 }
 

@@ -12,6 +12,7 @@
 
 using practice::testing::CancelFileDialog;
 using practice::testing::ChooseFile;
+using practice::testing::Command;
 using practice::testing::TempFolder;
 using tk::testing::DialogWatcher;
 using tk::testing::Gbk;
@@ -130,6 +131,14 @@ TEST_F(ArticlesTest, APlainFileTakesTheHoldersFontWhateverTheArticleBeforeIt) {
   EXPECT_EQ(tk::WideToGbk(format.szFaceName), Gbk("宋体"));
   EXPECT_EQ(format.bCharSet, 134);
   EXPECT_EQ(format.yHeight, MulDiv(16, 1440, 96));
+}
+
+TEST_F(ArticlesTest, ASampleTakesTheHoldersFontAfterARichArticle) {
+  form->RichEdit1->LoadFromBytes("{\\rtf1\\ansi {\\b\\fs60 bold}}");
+  Command(form, form->N8);
+  EXPECT_EQ(form->RichEdit1->GetText(), Gbk("范例文章03"));
+  EXPECT_FALSE(practice::testing::BoldAt(form->RichEdit1->Handle(), 0));
+  EXPECT_EQ(tk::WideToGbk(practice::testing::FormatAt(form->RichEdit1->Handle(), 0).szFaceName), Gbk("宋体"));
 }
 
 TEST_F(ArticlesTest, TheNameIsCutAtTheLastBackslashEvenAfterATrailByteThatLooksLikeOne) {
