@@ -55,6 +55,12 @@ class PracticeWindowTest : public ::testing::Test {
     form->AfterConstruction();
     return form;
   }
+  // The window as the user first sees it, its first paint and layout done.
+  void ShowForm() {
+    MakeForm();
+    form->Show();
+    tk::testing::PumpMessages(50);
+  }
 
   void HideComponent() {
     ASSERT_EQ(CoRegisterClassObject(CLSID_TextToSpeech, &missing_, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,

@@ -19,9 +19,7 @@ class ReadingTest : public PracticeWindowTest {
  protected:
   void SetUp() override {
     PracticeWindowTest::SetUp();
-    MakeForm();
-    form->Show();
-    PumpMessages(50);
+    ShowForm();
   }
   // Calls made to the component since `from`.
   std::vector<std::string> CallsSince(size_t from) {

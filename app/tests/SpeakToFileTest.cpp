@@ -16,9 +16,7 @@ class SpeakToFileTest : public PracticeWindowTest {
  protected:
   void SetUp() override {
     PracticeWindowTest::SetUp();
-    MakeForm();
-    form->Show();
-    PumpMessages(50);
+    ShowForm();
   }
   // A user's choice in a list: the selection, then the notification to its parent.
   void Choose(tk::TComboBox* box, int index) {

@@ -24,9 +24,7 @@ class SubmissionTest : public PracticeWindowTest {
  protected:
   void SetUp() override {
     PracticeWindowTest::SetUp();
-    MakeForm();
-    form->Show();
-    PumpMessages(50);
+    ShowForm();
   }
   // Start on the article, type, let `seconds` pass on the label, and submit.
   void Run(const std::string& article, const std::string& typed, int seconds) {
