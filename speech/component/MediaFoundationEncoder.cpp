@@ -5,6 +5,7 @@
 #include <mfreadwrite.h>
 #include <mferror.h>
 
+#include "ComPtr.h"
 #include "MediaFoundationEncoder.h"
 
 #include <cstring>
@@ -14,26 +15,6 @@
 namespace tts {
 
 namespace {
-
-template <class T>
-class ComRef {
- public:
-  ComRef() = default;
-  ~ComRef() { Reset(); }
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  T** operator&() { Reset(); return &p_; }
-  T* operator->() const { return p_; }
-  T* Get() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
-  void Reset() {
-    if (p_) p_->Release();
-    p_ = nullptr;
-  }
-
- private:
-  T* p_ = nullptr;
-};
 
 void Check(HRESULT hr, const char* what) {
   if (FAILED(hr)) {
@@ -56,7 +37,7 @@ void OutputType(FileType type, const FormatOption& f, IMFMediaType** out) {
     (*out)->SetUINT32(MF_MT_AUDIO_BLOCK_ALIGNMENT, 1);
     return;
   }
-  ComRef<IMFCollection> types;
+  ComPtr<IMFCollection> types;
   Check(MFTranscodeGetAudioOutputAvailableTypes(MFAudioFormat_WMAudioV8, MFT_ENUM_FLAG_ALL, nullptr, &types),
         "to list the WMA formats");
   DWORD count = 0;
@@ -64,7 +45,7 @@ void OutputType(FileType type, const FormatOption& f, IMFMediaType** out) {
   IMFMediaType* best = nullptr;
   UINT32 bestDistance = ~0u;
   for (DWORD i = 0; i < count; ++i) {
-    ComRef<IUnknown> element;
+    ComPtr<IUnknown> element;
     if (FAILED(types->GetElement(i, &element))) continue;
     IMFMediaType* candidate = nullptr;
     if (FAILED(element->QueryInterface(IID_IMFMediaType, reinterpret_cast<void**>(&candidate)))) continue;
@@ -95,13 +76,13 @@ class MediaFoundationEncoder : public AudioEncoder {
     DeleteFileW(scratch_.c_str());
     scratch_ += type == FileType::Mp3 ? L".mp3" : L".wma";  // the container follows the extension
 
-    ComRef<IMFAttributes> attributes;
+    ComPtr<IMFAttributes> attributes;
     Check(MFCreateAttributes(&attributes, 1), "to create attributes");
     attributes->SetGUID(MF_TRANSCODE_CONTAINERTYPE,
                         type == FileType::Mp3 ? MFTranscodeContainerType_MP3 : MFTranscodeContainerType_ASF);
     Check(MFCreateSinkWriterFromURL(scratch_.c_str(), nullptr, attributes.Get(), &writer_), "to open the file");
 
-    ComRef<IMFMediaType> output, input;
+    ComPtr<IMFMediaType> output, input;
     OutputType(type, format, &output);
     Check(writer_->AddStream(output.Get(), &stream_), ("to set up the " + format.name + " encoder").c_str());
     Check(MFCreateMediaType(&input), "to create a media type");
@@ -125,14 +106,14 @@ class MediaFoundationEncoder : public AudioEncoder {
   void Encode(const int16_t* samples, size_t frames) override {
     if (frames == 0) return;
     DWORD bytes = static_cast<DWORD>(frames * format_.channels * 2);
-    ComRef<IMFMediaBuffer> buffer;
+    ComPtr<IMFMediaBuffer> buffer;
     Check(MFCreateMemoryBuffer(bytes, &buffer), "to allocate a buffer");
     BYTE* data = nullptr;
     Check(buffer->Lock(&data, nullptr, nullptr), "to fill a buffer");
     std::memcpy(data, samples, bytes);
     buffer->Unlock();
     buffer->SetCurrentLength(bytes);
-    ComRef<IMFSample> sample;
+    ComPtr<IMFSample> sample;
     Check(MFCreateSample(&sample), "to create a sample");
     sample->AddBuffer(buffer.Get());
     LONGLONG start = static_cast<LONGLONG>(frames_ * 10000000ull / format_.sampleRate);
@@ -161,7 +142,7 @@ class MediaFoundationEncoder : public AudioEncoder {
   FormatOption format_;
   ByteSink& sink_;
   std::wstring scratch_;  // Media Foundation writes files itself: the encoded bytes go through here
-  ComRef<IMFSinkWriter> writer_;
+  ComPtr<IMFSinkWriter> writer_;
   DWORD stream_ = 0;
   uint64_t frames_ = 0;
 };

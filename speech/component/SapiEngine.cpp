@@ -3,6 +3,7 @@
 #include <sapi.h>
 #include <shlwapi.h>
 
+#include "ComPtr.h"
 #include "SapiEngine.h"
 
 #include <algorithm>
@@ -16,26 +17,6 @@ extern "C" const GUID SPDFID_WaveFormatEx = {0xc31adbae, 0x527f, 0x4ff5, {0xa2, 
 namespace tts {
 
 namespace {
-
-template <class T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() { Reset(); }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  T** operator&() { Reset(); return &p_; }
-  T* operator->() const { return p_; }
-  T* Get() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
-  void Reset() {
-    if (p_) p_->Release();
-    p_ = nullptr;
-  }
-
- private:
-  T* p_ = nullptr;
-};
 
 // COM on a reading thread, for as long as the call.
 class ComScope {
