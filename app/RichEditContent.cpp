@@ -33,29 +33,11 @@ Rgb BackgroundOf(tk::TRichEdit& edit) {
   return {GetRValue(c), GetGValue(c), GetBValue(c)};
 }
 
-namespace {
-struct RichTextSource {
-  const std::string* bytes;
-  size_t offset;
-};
-
-DWORD CALLBACK ReadRichText(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* read) {
-  auto* source = reinterpret_cast<RichTextSource*>(cookie);
-  const size_t n = std::min<size_t>(static_cast<size_t>(count), source->bytes->size() - source->offset);
-  std::copy_n(source->bytes->data() + source->offset, n, buffer);
-  source->offset += n;
-  *read = static_cast<LONG>(n);
-  return 0;
-}
-}  // namespace
-
 void ReplaceWithRichText(HWND edit, int start, int end, const std::string& rtf) {
   CHARRANGE range{start, end};
   SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-  RichTextSource source{&rtf, 0};
-  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, ReadRichText};
-  SendMessageW(edit, EM_STREAMIN, SF_RTF | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
-  if (stream.dwError) throw std::runtime_error("The rich edit could not take its new text");
+  if (!tk::StreamIntoRichEdit(edit, rtf, SF_RTF | SFF_SELECTION))
+    throw std::runtime_error("The rich edit could not take its new text");
 }
 
 void EmptyByNewWindow(tk::TRichEdit& edit) {

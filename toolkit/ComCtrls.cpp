@@ -587,11 +587,16 @@ DWORD CALLBACK ReadStream(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* rea
 }
 }  // namespace
 
-void TRichEdit::StreamIn(const std::string& bytes, bool rich) {
+bool StreamIntoRichEdit(HWND edit, const std::string& bytes, WPARAM format) {
   StreamSource source{&bytes, 0};
   EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&source), 0, ReadStream};
-  SendMessageW(Handle(), EM_STREAMIN, rich ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&es));
-  if (es.dwError) throw std::runtime_error("The rich text could not be read");
+  SendMessageW(edit, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&es));
+  return es.dwError == 0;
+}
+
+void TRichEdit::StreamIn(const std::string& bytes, bool rich) {
+  if (!StreamIntoRichEdit(Handle(), bytes, rich ? SF_RTF : SF_TEXT))
+    throw std::runtime_error("The rich text could not be read");
 }
 
 void TRichEdit::WndProc(TMessage& msg) {

@@ -219,4 +219,8 @@ class TRichEdit : public TWinControl {
   wchar_t highSurrogate_ = 0;
 };
 
+// Streams `bytes` into a rich edit window (EM_STREAMIN with `format`, e.g. SF_RTF | SFF_SELECTION);
+// false when the control refuses them.
+bool StreamIntoRichEdit(HWND edit, const std::string& bytes, WPARAM format);
+
 }  // namespace tk
