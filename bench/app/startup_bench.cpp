@@ -46,7 +46,8 @@ void Report(const char* what, std::vector<double> ms) {
 }
 
 double TimeToWindowShown(const std::wstring& exe) {
-  STARTUPINFOW si{sizeof si};
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   std::wstring cmd = L"\"" + exe + L"\"";
   const double start = Now();
