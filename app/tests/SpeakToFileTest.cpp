@@ -7,7 +7,6 @@
 using practice::testing::Command;
 using practice::testing::Press;
 using tk::testing::Gbk;
-using tk::testing::PumpMessages;
 using tk::testing::Utf8;
 
 namespace {
