@@ -4,14 +4,14 @@
 #include "Application.h"
 #include "ClassRegistration.h"
 #include "Unit1.h"
-#include "WinSkinData.h"
+#include "SkinManage.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   tk::TApplication application;
   application.Initialize();
   application.SetTitle("Tolvane");
   tk::RegisterToolkitClasses();
-  RegisterSkinDataClasses();
+  RegisterSkinRuntime();
   try {
     application.CreateForm<TForm1>();
   } catch (...) {

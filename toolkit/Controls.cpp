@@ -535,6 +535,11 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::RecreateWnd() {
+  // Through the control's message handler, so that whoever took the control over sees it.
+  if (handle_) Perform(CM_RECREATEWND);
+}
+
+void TWinControl::DoRecreateWnd() {
   if (!handle_) return;
   const bool hadFocus = Focused();
   DestroyHandle();
@@ -1061,7 +1066,7 @@ void TWinControl::WndProc(TMessage& msg) {
       }
       break;
     case CM_RECREATEWND:
-      RecreateWnd();
+      DoRecreateWnd();
       return;
     default:
       break;

@@ -195,6 +195,8 @@ class TWinControl : public TControl {
   HWND HandleIfAllocated() const { return handle_; }
   bool HandleAllocated() const { return handle_ != nullptr; }
   void HandleNeeded() { Handle(); }
+  // Makes the window anew (a style that only a new window can take). Sends CM_RECREATEWND
+  // through WindowProc; the handler does the work.
   void RecreateWnd();
   virtual void DestroyHandle();
 
@@ -256,6 +258,7 @@ class TWinControl : public TControl {
   virtual void InitializeWnd();
   // Before the window goes: derived classes save what only the window held.
   virtual void SaveWndState() {}
+  void DoRecreateWnd();
   void WndProc(TMessage& msg) override;
   void DefaultHandler(TMessage& msg) override;
   virtual void AlignControls(RECT& rect);

@@ -38,7 +38,17 @@ const TClassInfo& TForm::StaticClass() {
   return info;
 }
 
+namespace {
+std::vector<TCustomForm*>& ScreenFormList() {
+  static std::vector<TCustomForm*> forms;
+  return forms;
+}
+}  // namespace
+
+const std::vector<TCustomForm*>& ScreenForms() { return ScreenFormList(); }
+
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+  ScreenFormList().push_back(this);
   visible_ = false;
   color_ = clBtnFace;
   brush_.SetColor(color_);
@@ -50,6 +60,7 @@ TCustomForm::~TCustomForm() {
   // The menu outlives this part of the form (owned components go last): let it forget us.
   if (menu_) menu_->SetOwnerForm(nullptr);
   if (Application) Application->RemoveForm(this);
+  std::erase(ScreenFormList(), this);
 }
 
 void TCustomForm::ReadLayoutResource() {
@@ -68,6 +79,8 @@ void TCustomForm::AfterConstruction() {
 }
 
 void TCustomForm::BeforeDestruction() {
+  // A form being destroyed is no longer on the screen's list.
+  std::erase(ScreenFormList(), this);
   if (OnDestroy) OnDestroy(this);
 }
 
@@ -191,7 +204,20 @@ void TCustomForm::CenterOnScreen() {
   const int w = r.right - r.left, h = r.bottom - r.top;
   const int x = work.left + ((work.right - work.left) - w) / 2;
   const int y = work.top + ((work.bottom - work.top) - h) / 2;
-  SetWindowPos(handle_, nullptr, std::max<int>(x, work.left), std::max<int>(y, work.top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  centredAt_ = POINT{std::max<int>(x, work.left), std::max<int>(y, work.top)};
+  keepCentred_ = true;
+  centring_ = true;
+  SetWindowPos(handle_, nullptr, centredAt_.x, centredAt_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  centring_ = false;
+}
+
+void TCustomForm::KeepCentred(const WINDOWPOS& pos) {
+  if (!keepCentred_ || centring_) return;
+  if (!(pos.flags & SWP_NOMOVE) && (pos.x != centredAt_.x || pos.y != centredAt_.y)) {
+    keepCentred_ = false;
+    return;
+  }
+  if (!(pos.flags & SWP_NOSIZE) && !IsIconic(handle_) && !IsZoomed(handle_)) CenterOnScreen();
 }
 
 void TCustomForm::Show() {
@@ -345,6 +371,15 @@ void TCustomForm::WndProc(TMessage& msg) {
     case CM_RELEASE:
       TComponent::Free(this);
       return;
+    case WM_ENTERSIZEMOVE:
+      keepCentred_ = false;
+      break;
+    case WM_WINDOWPOSCHANGED: {
+      const WINDOWPOS pos = *reinterpret_cast<const WINDOWPOS*>(msg.LParam);
+      TWinControl::WndProc(msg);
+      KeepCentred(pos);
+      return;
+    }
     default:
       break;
   }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "Controls.h"
 
@@ -99,6 +100,7 @@ class TCustomForm : public TWinControl {
  private:
   void ApplyClientSize();
   void CenterOnScreen();
+  void KeepCentred(const WINDOWPOS& pos);
 
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TBorderIcons borderIcons_{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize};
@@ -110,7 +112,15 @@ class TCustomForm : public TWinControl {
   int wantedClientWidth_ = -1, wantedClientHeight_ = -1;
   bool shownOnce_ = false;
   bool created_ = false;
+  // A form centred when first shown stays centred when its frame changes size (a skin taking it
+  // over), until it is moved by the user or by the program.
+  bool keepCentred_ = false;
+  bool centring_ = false;
+  POINT centredAt_{};
 };
+
+// Every form of the program that exists now, in creation order (the screen's form list).
+const std::vector<TCustomForm*>& ScreenForms();
 
 class TForm : public TCustomForm {
   TK_CLASS(TForm)

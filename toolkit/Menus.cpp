@@ -26,6 +26,7 @@ const TClassInfo& TMenuItem::StaticClass() {
     c.Property("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex);
     c.Property("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem);
     c.Property("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible);
+    c.Property("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex);
     c.Event("OnClick", &TMenuItem::OnClick);
     c.SetFactory([](TComponent* owner) { return new TMenuItem(owner); });
     return c;
@@ -206,7 +207,11 @@ TMainMenu::~TMainMenu() {
 
 void TMainMenu::MenuChanged() {
   TMenu::MenuChanged();
-  if (form_ && form_->HandleAllocated() && handle_) DrawMenuBar(form_->HandleIfAllocated());
+  if (!form_ || !form_->HandleAllocated() || !handle_) return;
+  HWND wnd = form_->HandleIfAllocated();
+  // Whoever draws the window's menu bar learns that the items changed (sub-menu handles too).
+  SendMessageW(wnd, CM_MENUCHANGED, 0, reinterpret_cast<LPARAM>(this));
+  DrawMenuBar(wnd);
 }
 
 const TClassInfo& TPopupMenu::StaticClass() {
@@ -221,7 +226,11 @@ const TClassInfo& TPopupMenu::StaticClass() {
 void TPopupMenu::Popup(int x, int y) {
   HWND owner = nullptr;
   if (auto* form = dynamic_cast<TCustomForm*>(Owner())) owner = form->Handle();
-  const UINT command = TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_LEFTALIGN, x, y, 0, owner, nullptr);
+  PopupFor(owner, x, y);
+}
+
+void TPopupMenu::PopupFor(HWND owner, int x, int y) {
+  const UINT command = TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
   if (command)
     if (TMenuItem* item = FindItemByCommand(command)) item->Click();
 }

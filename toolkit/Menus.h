@@ -36,6 +36,9 @@ class TMenuItem : public TComponent {
   // Drawn by its owner (WM_DRAWITEM) instead of the platform: the skin's menus use this.
   bool OwnerDraw() const { return ownerDraw_; }
   void SetOwnerDraw(bool v);
+  // Index into the menu's image list; -1 for none.
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int v) { if (v != imageIndex_) { imageIndex_ = v; Changed(); } }
 
   int Count() const { return static_cast<int>(items_.size()); }
   TMenuItem* Items(int index) const { return items_.at(static_cast<size_t>(index)); }
@@ -71,6 +74,7 @@ class TMenuItem : public TComponent {
   bool default_ = false;
   bool ownerDraw_ = false;
   int groupIndex_ = 0;
+  int imageIndex_ = -1;
   std::vector<TMenuItem*> items_;
   TMenuItem* parent_ = nullptr;
   TMenu* menu_ = nullptr;  // set on the root item
@@ -96,6 +100,9 @@ class TMenu : public TComponent {
   TMenuItem* FindItemByHandle(HMENU menu) const;
   TMenuAutoFlag AutoHotkeys() const { return autoHotkeys_; }
   void SetAutoHotkeys(TMenuAutoFlag v) { autoHotkeys_ = v; }
+  // Images of the items (ImageIndex); not owned.
+  HIMAGELIST Images() const { return images_; }
+  void SetImages(HIMAGELIST images) { images_ = images; }
 
  protected:
   virtual HMENU CreateMenuHandle() = 0;
@@ -106,6 +113,7 @@ class TMenu : public TComponent {
   UniqueMenu handle_;
   bool destroying_ = false;
   TMenuAutoFlag autoHotkeys_ = TMenuAutoFlag::maAutomatic;
+  HIMAGELIST images_ = nullptr;
 };
 
 class TMainMenu : public TMenu {
@@ -130,6 +138,8 @@ class TPopupMenu : public TMenu {
   explicit TPopupMenu(TComponent* owner) : TMenu(owner) {}
   // Shows the menu at a screen point; a chosen item's OnClick runs before it returns.
   void Popup(int x, int y);
+  // The same, for a menu that belongs to a given window (its owner-drawn items are drawn there).
+  void PopupFor(HWND owner, int x, int y);
 
  protected:
   HMENU CreateMenuHandle() override { return CreatePopupMenu(); }

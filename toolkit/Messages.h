@@ -31,6 +31,8 @@ constexpr UINT CM_CURSORCHANGED = CM_BASE + 15;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
+// Sent to a form's window when its main menu's items changed (the native menu was rebuilt).
+constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
 constexpr UINT CM_EXIT = CM_BASE + 28;
 constexpr UINT CM_ENTER = CM_BASE + 29;
 constexpr UINT CM_RELEASE = CM_BASE + 33;

@@ -11,6 +11,7 @@
 #include "GuiTestSupport.h"
 #include "TTSObj_TLB.h"
 #include "Unit1.h"
+#include "SkinManage.h"
 #include "WinSkinData.h"
 
 // A class object that refuses every creation: stands in for a component that is not registered,
@@ -38,7 +39,7 @@ class PracticeWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     tk::Application->SetTitle("Tolvane");
-    RegisterSkinDataClasses();  // the stored layout holds SkinData1
+    RegisterSkinRuntime();  // the stored layout holds SkinData1, which starts the skin engine
     fake = tts::testing::FakeTextToSpeech::Create();
     fake->RegisterAsActive();
   }

@@ -14,6 +14,8 @@
 #include "Filer.h"
 #include "Forms.h"
 #include "SkinLoader.h"
+#include "SkinManagerLink.h"
+#include "SysErrors.h"
 
 using tk::TComponent;
 
@@ -32,10 +34,40 @@ bool FileExists(const std::filesystem::path& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("Cannot open file " + tk::WideToGbk(path.wstring()));
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// The whole file, or why it could not be read.
+bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes, std::string& why) {
+  tk::UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.Get() == INVALID_HANDLE_VALUE) {
+    file.Release();
+    why = tk::LastErrorText();
+    return false;
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.Get(), &size)) {
+    why = tk::LastErrorText();
+    return false;
+  }
+  // A skin is a few hundred kilobytes; anything near this is not one.
+  constexpr LONGLONG MaxSkinFile = 64LL * 1024 * 1024;
+  if (size.QuadPart > MaxSkinFile) {
+    why = "the file is too large to be a skin";
+    return false;
+  }
+  bytes.resize(static_cast<size_t>(size.QuadPart));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD got = 0;
+    const DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
+    if (!ReadFile(file.Get(), bytes.data() + done, want, &got, nullptr)) {
+      why = tk::LastErrorText();
+      return false;
+    }
+    if (got == 0) break;
+    done += got;
+  }
+  bytes.resize(done);
+  return true;
 }
 
 }  // namespace
@@ -79,11 +111,36 @@ TSkinData::TSkinData(TComponent* owner)
   FMaxHeight = GetSystemMetrics(SM_CYMAXIMIZED);
 }
 
-TSkinData::~TSkinData() = default;
+TSkinData::~TSkinData() {
+  if (ISkinManager* manager = ExistingSkinManager()) manager->RemoveSkinData(this);
+}
 
 void TSkinData::SetActive(bool value) {
   if (value == FActive) return;
   FActive = value;
+  if (Designing() || Reading()) return;
+  ISkinManager* manager = ExistingSkinManager();
+  if (!manager) return;
+  switch (FSkinFormtype) {
+    case TSkinFormType::sfMainform:
+      if (value) {
+        if (Loading) return;
+        manager->SetPendingSkin(this);
+        manager->ScheduleAction(1, 250);
+        manager->SetManagerState(1);
+      } else {
+        manager->SetPendingSkin(this);
+        manager->ScheduleAction(2, 250);
+      }
+      break;
+    case TSkinFormType::sfOnlyThisForm:
+      manager->SetPendingSkin(this);
+      if (value && Loading) return;
+      manager->ScheduleAction(value ? 1 : 2, 250);
+      break;
+    default:
+      break;
+  }
 }
 
 void TSkinData::SetSkin3rd(tk::TStrings* value) {
@@ -95,6 +152,8 @@ std::string TSkinData::SkinStore() const {
 }
 
 void TSkinData::SetSkinFile(const std::string& path) {
+  // A file that is missing, unreadable or not a skin leaves the skin in use as it was.
+  const bool wasLoading = Loading;
   Loading = true;
   FSkinFile = path;
   if (Designing()) {
@@ -103,9 +162,35 @@ void TSkinData::SetSkinFile(const std::string& path) {
     return;
   }
   const std::filesystem::path file(tk::GbkToWide(path));
-  if (path.empty() || !FileExists(file)) return;
-  FSkinStream = ReadWholeFile(file);
-  LoadSkin();
+  if (path.empty() || !FileExists(file)) {
+    Loading = wasLoading;
+    return;
+  }
+  std::vector<std::uint8_t> bytes;
+  std::string why;
+  if (!ReadWholeFile(file, bytes, why)) {
+    Loading = wasLoading;
+    ShowSkinNotice("Cannot read the skin file " + path + ": " + why);
+    return;
+  }
+  std::vector<std::uint8_t> previous = std::move(FSkinStream);
+  FSkinStream = std::move(bytes);
+  if (!LoadSkin()) {
+    FSkinStream = std::move(previous);
+    Loading = wasLoading;
+    return;
+  }
+  ReloadIntoManager();
+}
+
+void TSkinData::ReloadIntoManager() {
+  if (Designing() || Reading()) return;
+  if (!ExistingSkinManager()) Loaded();
+  ISkinManager* manager = ExistingSkinManager();
+  if (!manager) return;
+  manager->SetPendingSkin(this);
+  manager->FreeCaptionButtons();
+  if (manager->ManagerState() == 1) manager->ScheduleAction(3, 250);
 }
 
 bool TSkinData::LoadSkin() {
@@ -144,10 +229,22 @@ void TSkinData::Loaded() {
   TComponent::Loaded();
   if (Designing()) return;
   if (!HasGetScrollBarInfo()) FSkinControls.Exclude(TSkinControlType::xcScrollbar);
+  ISkinManager* manager = SkinManagerNeeded();
+  if (manager) manager->AddSkinData(this);
   ReadCaptionFont();
-  if (FSkinFormtype != TSkinFormType::sfMainform) return;
-  // A component that serves every form but holds no usable skin switches itself off.
-  if (FActive && Loading) FActive = false;
+  if (FSkinFormtype != TSkinFormType::sfMainform) {
+    if (!manager) return;
+    manager->SetManagerActive(true);
+    manager->SetManagerState(manager->ManagerState() + 1);
+    if (auto* form = dynamic_cast<tk::TCustomForm*>(Owner()); form && FActive) manager->SkinWindow(form->Handle());
+    return;
+  }
+  if (manager) manager->InstallHook();
+  if (FActive) {
+    // A component that serves every form but holds no usable skin switches itself off.
+    if (Loading) FActive = false;
+    else if (manager) manager->ScheduleAction(1, 250);
+  }
   if (FSkinControls.Contains(TSkinControlType::xcMainMenu)) FSkinControls.Exclude(TSkinControlType::xcMenuItem);
   else FSkinControls.Exclude(TSkinControlType::xcSystemMenu);
   MakeAppIconBitmap();

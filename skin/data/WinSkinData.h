@@ -120,6 +120,10 @@ class TSkinData : public tk::TComponent, public TSkinElements {
   int MaxHeight() const { return FMaxHeight; }
   // Off while the frame painter passes a menu change on, so that it does not paint the frame then.
   bool FramePaintEnabled = true;
+  // The window the manager last asked this component about (form-skin decision).
+  HWND AskedWindow = nullptr;
+  // The caption-button hint's hover time, kept across the frame painters of this skin.
+  int HintCounter = 0;
 
   void DefineProperties(tk::TFiler& filer) override;
   void Loaded() override;
@@ -132,6 +136,7 @@ class TSkinData : public tk::TComponent, public TSkinElements {
   std::vector<std::uint8_t> WriteSkinStream() const;
   void ReadCaptionFont();
   void MakeAppIconBitmap();
+  void ReloadIntoManager();
 
   bool FActive = false;
   int FDisableTag = 99;

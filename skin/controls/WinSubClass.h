@@ -1,0 +1,123 @@
+// The base of every control painter. A painter takes over one control's messages, lets the
+// control's own procedure do the work that is not about looks, and paints the control from the
+// skin's elements. A toolkit control is taken over through its WindowProc property; a window
+// without a toolkit control through the window subclass mechanism. The painter is owned by the
+// control it paints and listed by the frame painter of the control's window; free notifications
+// keep both sides from touching the other once it is gone.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "Component.h"
+#include "Controls.h"
+#include "Graphics.h"
+#include "Messages.h"
+#include "WindowSubclass.h"
+
+class TSkinData;
+class TWinSkinForm;
+class TDataSkinObject;
+
+// Bits of TSkinControl::States.
+enum TSkinControlStateBit : uint8_t { scsHot = 1, scsPressed = 2 };
+// TSkinControl::State through a painter's life.
+enum TPainterState { psCreated = 0, psAttached = 1, psWindowDestroyed = 6 };
+
+class TSkinControl : public tk::TComponent, private TWindowSubclass::Target {
+  TK_CLASS(TSkinControl)
+ public:
+  explicit TSkinControl(tk::TComponent* owner);
+  ~TSkinControl() override;
+
+  // --- the painter's operations, in slot order ---
+  virtual void Attach(TWinSkinForm* form, TSkinData* skin, bool recolour, tk::TCanvas* canvas);
+  virtual void AttachWindow(HWND handle, TSkinData* skin, TWinSkinForm* form, tk::TCanvas* canvas);
+  virtual void Unskin();
+  // Sees each message first; true lets the control's own procedure have it (then AfterMessage).
+  virtual bool BeforeMessage(tk::TMessage& msg);
+  virtual void AfterMessage(tk::TMessage& msg);
+  // Paints the whole window now, into dc or (when null) the window's own DC.
+  virtual void PaintNow(HDC dc);
+  // The control's looks: every descendant draws here, into rect (window coordinates).
+  virtual void Draw(HDC dc, const RECT& rect) {}
+  virtual void SkinChanged();
+  virtual bool CanSkin() { return true; }
+
+  // --- what descendants build on ---
+  void NewWndProc(tk::TMessage& msg);
+  void CallDefault(tk::TMessage& msg);
+  void Repaint();
+  void FillBackground(HDC dc, const RECT& rect);
+  void FillParentColor(HDC dc, const RECT& rect);
+  tk::TColor ParentColor(tk::TColor fallback) const;
+  LONG_PTR WindowLong(HWND wnd, int index) const;
+  void DrawFocusAroundText(HDC dc, UINT format, const RECT& rect);
+  void ForwardMouseDown(const tk::TMessage& msg);
+  void SetParentBackground(bool on);
+  void PaintWithBeginPaint(tk::TMessage& msg);
+  void EraseWithParent(tk::TMessage& msg);
+  UINT RtlFormat(UINT format) const;
+
+  // Frame k of n of an element, cut to rect: element margins, tiling and transparency.
+  static void DrawElement(HDC dc, const RECT& rect, int frameCount, int frameIndex, TDataSkinObject& element);
+  // Frame k of n of a strip, stretched to rect, magenta transparent.
+  void DrawStripFrameDC(HDC dc, const RECT& rect, int frameCount, int frameIndex, tk::TBitmap& bitmap);
+  void DrawStripFrameCanvas(tk::TCanvas& canvas, const RECT& rect, int frameCount, int frameIndex, tk::TBitmap& bitmap);
+  void DrawStripFrameMasked(HDC dc, const RECT& rect, int frameCount, int frameIndex, tk::TBitmap& bitmap);
+
+  // --- state ---
+  uint8_t States = 0;
+  tk::TCanvas* Canvas = nullptr;
+  bool IsEnabled = false;
+  bool IsFocused = false;
+  std::wstring Caption;
+  bool Active = true;
+  bool UnicodeWindow = false;
+  TSkinData* SkinData = nullptr;
+  HWND Handle = nullptr;
+  tk::TWndMethod OldWindowProc;
+  tk::TControl* Control = nullptr;
+  RECT WindowRect{};
+  tk::TControl* Companion = nullptr;
+  bool Recolour = false;
+  tk::TColor SavedColor = 0;
+  bool Attached = false;
+  int State = psCreated;
+  TWinSkinForm* Form = nullptr;
+  int Mode = 0;
+  bool ParentBgChanged = false;
+
+  // Whether the painter has taken over a bare window (no toolkit control).
+  bool BareWindow() const { return FSubclass.Installed(); }
+
+ protected:
+  void Notification(tk::TComponent* component, tk::TOperation operation) override;
+
+ private:
+  LRESULT SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void RestoreWindowProc();
+  TWindowSubclass FSubclass{*this};
+  bool FControlWindowProcTaken = false;
+};
+
+// --- property access by name: painters never depend on a control's concrete class ---
+// The ordinal value of an integer-kind property, else -1 (also for no object).
+int64_t GetIntProp(const tk::TObject* obj, std::string_view name);
+// The identifier of an enumeration (or Boolean) property's value; empty when missing.
+std::string GetEnumText(const tk::TObject* obj, std::string_view name);
+// A string property as wide text (converted from GBK); empty when missing.
+std::wstring GetTextProp(const tk::TObject* obj, std::string_view name);
+// The object a property holds when it is of the class (any class when null), else nullptr.
+tk::TObject* GetObjectProp(const tk::TObject* obj, std::string_view name, const tk::TClassInfo* ofClass);
+// Sets a property from text (decimal integer, enumeration identifier, string); a missing
+// property is left alone.
+void SetPropText(tk::TObject* obj, std::string_view name, std::string_view value);
+
+void FillColor(HDC dc, const RECT& rect, tk::TColor color);
+// Paints the control's parent (background and picture) under the control into dc, so that the
+// control can look transparent over it.
+void PaintParentBackground(tk::TControl* control, HDC dc);
