@@ -1,0 +1,52 @@
+// A test skin whose every frame of every element is one distinct solid colour, so that a pixel read
+// back from the screen tells which element and which frame was drawn there. Packed and loaded the
+// way a real skin is.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TSkinData;
+
+namespace skin_test {
+
+struct SolidSkinOptions {
+  // Magenta corners on the four borders (a shaped window), or plain rectangles.
+  bool transparentCorners = false;
+  bool captionButtons = true;
+  bool menuItem = true;
+  bool menuBackground = true;
+  bool menuBar = false;
+};
+
+// The skin's geometry.
+constexpr int LeftWidth = 4;
+constexpr int RightWidth = 5;
+constexpr int TitleHeight = 24;
+constexpr int BottomHeight = 6;
+constexpr int CornerSize = 3;            // magenta square at each outer corner when asked for
+constexpr int CaptionButtonSize = 16;     // square caption buttons
+constexpr int CloseX = 22, MaxX = 40, MinX = 58;  // right-aligned XCoord of the buttons
+
+// Colours: border side 1..4 (left, right, top, bottom), frame 1 active, 2 inactive.
+COLORREF BorderColour(int side, int frame);
+// Caption buttons by action (0 close, 1 maximize, 2 minimize) and frame 1..4; restore is action 1
+// drawn by its own entry: RestoreColour(frame).
+COLORREF CaptionButtonColour(int action, int frame);
+COLORREF RestoreColour(int frame);
+// Menu item element frames 1..5, menu background, menu bar frames 1..2.
+COLORREF MenuItemColour(int frame);
+COLORREF MenuBackgroundColour();
+COLORREF MenuBarColour(int frame);
+// The [Colours] section, by colour-table index (scButtonFace ...).
+COLORREF TableColour(int index);
+
+std::string SolidSkinDescription(const SolidSkinOptions& options);
+std::vector<uint8_t> PackSolidSkin(const SolidSkinOptions& options = {});
+// Loads the solid skin into a component (Loading cleared); false when the load failed.
+bool LoadSolidSkin(TSkinData& skin, const SolidSkinOptions& options = {});
+
+}  // namespace skin_test
