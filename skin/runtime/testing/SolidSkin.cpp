@@ -6,30 +6,16 @@
 #include "Graphics.h"
 #include "SkinArchiveWriter.h"
 #include "SkinLoader.h"
+#include "SkinPixels.h"
 #include "WinSkinData.h"
 
 namespace skin_test {
 
 namespace {
 
-constexpr COLORREF Magenta = RGB(255, 0, 255);
 constexpr int BorderLength = 60;  // the long side of every border picture
 
-std::vector<uint8_t> Bmp(int width, int height, const std::function<COLORREF(int, int)>& colour) {
-  tk::TBitmap bitmap;
-  bitmap.SetPixelFormat(tk::TPixelFormat::pf24bit);
-  bitmap.SetSize(width, height);
-  for (int y = 0; y < height; ++y) {
-    uint8_t* row = bitmap.ScanLine(y);
-    for (int x = 0; x < width; ++x) {
-      const COLORREF c = colour(x, y);
-      row[x * 3] = GetBValue(c);
-      row[x * 3 + 1] = GetGValue(c);
-      row[x * 3 + 2] = GetRValue(c);
-    }
-  }
-  return bitmap.SaveToBmp();
-}
+using skin_test::BmpBytes;
 
 // Frames side by side (horizontal) or stacked (vertical), each one solid colour.
 std::vector<uint8_t> Strip(int frameWidth, int frameHeight, int frames, bool vertical,
@@ -37,7 +23,7 @@ std::vector<uint8_t> Strip(int frameWidth, int frameHeight, int frames, bool ver
                            const std::function<bool(int x, int y)>& transparent = nullptr) {
   const int width = vertical ? frameWidth : frameWidth * frames;
   const int height = vertical ? frameHeight * frames : frameHeight;
-  return Bmp(width, height, [&](int x, int y) {
+  return BmpBytes(width, height, [&](int x, int y) {
     const int frame = vertical ? y / frameHeight + 1 : x / frameWidth + 1;
     const int fx = vertical ? x : x % frameWidth, fy = vertical ? y % frameHeight : y;
     if (transparent && transparent(fx, fy)) return Magenta;
@@ -117,8 +103,7 @@ std::vector<uint8_t> PackSolidSkin(const SolidSkinOptions& o) {
   if (o.menuBackground) members.push_back({"menubg.bmp", Strip(12, 12, 1, false, [](int) { return MenuBackgroundColour(); })});
   if (o.menuBar) members.push_back({"menubar.bmp", Strip(20, 10, 2, true, MenuBarColour)});
   const std::string description = SolidSkinDescription(o);
-  members.push_back({"skin.ini", std::vector<uint8_t>(description.begin(), description.end())});
-  return PackSkin(members);
+  return PackedSkin(description, std::move(members));
 }
 
 bool LoadSolidSkin(TSkinData& skin, const SolidSkinOptions& options) {
