@@ -2,7 +2,13 @@
 
 #include <windows.h>
 
+#include <string>
+
 void ShowSkinNotice(const std::string& text) {
+  // GBK text, shown the same on every Windows locale.
+  const int n = MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+  if (n > 0) MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
   // Owned by the active window so that it is modal to whatever is loading the skin.
-  MessageBoxA(GetActiveWindow(), text.c_str(), nullptr, MB_OK | MB_ICONWARNING);
+  MessageBoxW(GetActiveWindow(), wide.c_str(), nullptr, MB_OK | MB_ICONWARNING);
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Encoding.h"
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "LayoutReader.h"
@@ -217,8 +218,43 @@ TEST_F(SkinDataTest, SkinFilesLoadAtRunTimeAndAreIgnoredWhenMissing) {
   EXPECT_EQ(data.SkinName, "Tolvane Slate");
   data.SetSkinFile("Z:\\no\\such\\file.skin");
   EXPECT_EQ(data.SkinFile(), "Z:\\no\\such\\file.skin");
-  EXPECT_TRUE(data.Loading);
+  // The skin in use stays in use.
+  EXPECT_FALSE(data.Loading);
   EXPECT_EQ(data.SkinStream(), defaultSkin);
+  EXPECT_EQ(data.SkinName, "Tolvane Slate");
+}
+
+TEST_F(SkinDataTest, ASkinFileThatCannotBeReadIsSaidAndTheSkinInUseStays) {
+  TSkinData data(nullptr);
+  data.SetSkinFile(TOLVANE_DEFAULT_SKIN_FILE);
+  ASSERT_FALSE(data.Loading);
+  const std::filesystem::path locked = std::filesystem::temp_directory_path() / "tolvane-locked.skin";
+  std::filesystem::copy_file(TOLVANE_DEFAULT_SKIN_FILE, locked, std::filesystem::copy_options::overwrite_existing);
+  // Held open without sharing: the file exists but nobody else can read it.
+  HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  tk::testing::DialogWatcher watcher;
+  data.SetSkinFile(tk::WideToGbk(locked.wstring()));
+  CloseHandle(holder);
+  std::filesystem::remove(locked);
+  tk::testing::PumpUntil([&] { return watcher.Count() > 0; }, 2000);
+  ASSERT_EQ(watcher.Count(), 1u);
+  EXPECT_NE(watcher.Dialogs()[0].text.find(L"Cannot read the skin file"), std::wstring::npos);
+  EXPECT_FALSE(data.Loading);
+  EXPECT_EQ(data.SkinStream(), defaultSkin);
+}
+
+TEST_F(SkinDataTest, AFileThatIsNoSkinIsRefusedAndTheSkinInUseStays) {
+  TSkinData data(nullptr);
+  data.SetSkinFile(TOLVANE_DEFAULT_SKIN_FILE);
+  const std::filesystem::path junk = std::filesystem::temp_directory_path() / "tolvane-junk.skin";
+  std::ofstream(junk, std::ios::binary) << std::string(300, 'x');
+  tk::testing::DialogWatcher watcher;
+  data.SetSkinFile(tk::WideToGbk(junk.wstring()));
+  std::filesystem::remove(junk);
+  EXPECT_FALSE(data.Loading);
+  EXPECT_EQ(data.SkinStream(), defaultSkin);
+  EXPECT_EQ(data.SkinName, "Tolvane Slate");
 }
 
 TEST_F(SkinDataTest, InTheDesignerSkinsAreNeverParsed) {
