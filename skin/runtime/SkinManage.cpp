@@ -11,9 +11,17 @@
 
 namespace {
 
+// The manager lives until Destroy, or until the program's statics go. Both paths go through
+// reset(), which forgets the pointer before the manager is destroyed: a hook call or a painter
+// freed during the shut-down sees no manager.
+struct TManagerHolder {
+  std::unique_ptr<TSkinManage> manager;
+  ~TManagerHolder() { manager.reset(); }
+};
+
 std::unique_ptr<TSkinManage>& TheManager() {
-  static std::unique_ptr<TSkinManage> manager;
-  return manager;
+  static TManagerHolder holder;
+  return holder.manager;
 }
 
 // Set once the manager is gone: a hook call still under way only chains on.
@@ -65,13 +73,14 @@ TSkinManage::~TSkinManage() {
   State = msShuttingDown;
   Active = false;
   Timer.reset();
-  // Every frame painter left lets its window go at once; those owned by forms stay with them.
+  // Every frame painter left lets its window go at once and is freed, also one a form owns (it
+  // leaves the form's components as it goes).
   while (!Forms.empty()) {
     TWinSkinForm* form = Forms.back();
     Forms.pop_back();
     form->ReleaseWindow();
     form->FrameState = fsDetached;
-    if (!form->Owner()) tk::TComponent::Free(form);
+    tk::TComponent::Free(form);
   }
   for (auto& pop : PopMenus) pop->Detach();
   PopMenus.clear();
@@ -89,6 +98,14 @@ void TSkinManage::AddSkinData(TSkinData* skin) {
 
 void TSkinManage::RemoveSkinData(TSkinData* skin) {
   std::erase(SkinDatas, skin);
+  // The painters this component serves let their windows go while its elements still exist.
+  for (size_t i = Forms.size(); i-- > 0;)
+    if (i < Forms.size() && Forms[i]->SkinData == skin) UnskinAndFree(Forms[i]);
+  std::erase_if(PopMenus, [skin](const std::unique_ptr<TWinSkinPopMenu>& pop) {
+    if (pop->Skin != skin) return false;
+    pop->Detach();
+    return true;
+  });
   // Nothing may keep pointing at a component that is going away.
   if (DefaultSkin == skin) {
     DefaultSkin = nullptr;
@@ -109,37 +126,42 @@ void TSkinManage::InstallHook() {
 LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
   TSkinManage* self = g_finalising ? nullptr : Instance();
   if (!self) return CallNextHookEx(nullptr, code, wParam, lParam);
-  return self->OnHook(code, wParam, lParam);
-}
-
-LRESULT TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam) {
-  const HHOOK hook = FHook;
+  const HHOOK hook = self->FHook;
   if (code >= 0) {
-    HWND wnd = reinterpret_cast<HWND>(wParam);
-    switch (code) {
-      case HCBT_CREATEWND: {
-        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
-        const CREATESTRUCTW* cs = create ? create->lpcs : nullptr;
-        if (!cs) break;
-        const std::string cls = WindowClassName(wnd);
-        if (cls == "ScrollBar" && (cs->style & SBS_SIZEGRIP) && cs->hwndParent)
-          if (TWinSkinForm* parent = FindForm(cs->hwndParent)) parent->SkinChildWindow(wnd);
-        if (!(cs->style & WS_CHILD) && cls == "#32768") AttachPopMenu(wnd);
-        if (cs->dwExStyle & WS_EX_MDICHILD) SkinWindow(wnd);
-        break;
-      }
-      case HCBT_DESTROYWND:
-        DetachPopMenu(wnd);
-        break;
-      case HCBT_ACTIVATE:
-        if (State == msNotStarted) State = msRunning;
-        SkinWindow(wnd);
-        break;
-      default:
-        break;
+    try {
+      self->OnHook(code, reinterpret_cast<HWND>(wParam), lParam);
+    } catch (...) {
+      // A window that cannot be skinned keeps its native looks; its creation goes on.
     }
   }
   return CallNextHookEx(hook, code, wParam, lParam);
+}
+
+void TSkinManage::OnHook(int code, HWND wnd, LPARAM lParam) {
+  switch (code) {
+    case HCBT_CREATEWND:
+      OnCreateWindow(wnd, reinterpret_cast<const CBT_CREATEWNDW*>(lParam));
+      break;
+    case HCBT_DESTROYWND:
+      DetachPopMenu(wnd);
+      break;
+    case HCBT_ACTIVATE:
+      if (State == msNotStarted) State = msRunning;
+      SkinWindow(wnd);
+      break;
+    default:
+      break;
+  }
+}
+
+void TSkinManage::OnCreateWindow(HWND wnd, const CBT_CREATEWNDW* create) {
+  const CREATESTRUCTW* cs = create ? create->lpcs : nullptr;
+  if (!cs) return;
+  const std::string cls = WindowClassName(wnd);
+  if (cls == "ScrollBar" && (cs->style & SBS_SIZEGRIP) && cs->hwndParent)
+    if (TWinSkinForm* parent = FindForm(cs->hwndParent)) parent->SkinChildWindow(wnd);
+  if (!(cs->style & WS_CHILD) && cls == "#32768") AttachPopMenu(wnd);
+  if (cs->dwExStyle & WS_EX_MDICHILD) SkinWindow(wnd);
 }
 
 void TSkinManage::ScheduleAction(int code, int intervalMs) {
@@ -159,8 +181,9 @@ void TSkinManage::FreeCaptionButtons() {
 }
 
 TWinSkinForm* TSkinManage::FindForm(HWND wnd) const {
+  // A detached painter's window is gone; its handle may already name another window.
   for (TWinSkinForm* form : Forms)
-    if (form->Wnd == wnd) return form;
+    if (form->Wnd == wnd && form->FrameState != fsDetached) return form;
   return nullptr;
 }
 
@@ -206,9 +229,16 @@ bool TSkinManage::SkinWindow(HWND wnd) {
   auto* painter = new TWinSkinForm(form);
   painter->Wnd = wnd;
   painter->ClassName = className.substr(0, 100);
+  // Listed before attaching: windows made while it attaches (a size grip) find their frame.
   Forms.push_back(painter);
-  if (form) painter->AttachToForm(skin, form);
-  else painter->AttachToWindow(skin);
+  try {
+    if (form) painter->AttachToForm(skin, form);
+    else painter->AttachToWindow(skin);
+  } catch (...) {
+    // Half attached: the painter gives the window back and goes.
+    UnskinAndFree(painter);
+    return false;
+  }
   PostMessageW(wnd, SKM_FINISHATTACH, 0, 1000);
   return true;
 }
