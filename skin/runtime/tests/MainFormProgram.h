@@ -40,10 +40,11 @@ class MainFormProgram : public ::testing::Test {
   }
 
   // A skin data component on `owner`, read as a stored layout reads it: settings, skin, Loaded.
-  TSkinData* AddSkinData(tk::TForm* owner, TSkinFormType type = TSkinFormType::sfMainform, bool active = true) {
+  TSkinData* AddSkinData(tk::TForm* owner, TSkinFormType type = TSkinFormType::sfMainform, bool active = true,
+                         const skin_test::SolidSkinOptions& options = {}) {
     auto* skin = new TSkinData(owner);
     skin->BeginRead();
-    EXPECT_TRUE(skin_test::LoadSolidSkin(*skin));
+    EXPECT_TRUE(skin_test::LoadSolidSkin(*skin, options));
     skin->SetSkinFormtype(type);
     skin->SetActive(active);
     skin->Loaded();
