@@ -34,6 +34,43 @@ std::string Lower(std::string text) {
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
+// A form with this tag keeps its native frame, whatever the skin's DisableTag says.
+constexpr intptr_t NeverSkinnedFormTag = 99;
+
+// Window classes that are never given a frame: (part of the name, whole name only).
+struct TExcludedClass {
+  const char* name;
+  bool whole;
+};
+constexpr TExcludedClass ExcludedClasses[] = {
+  {"TcxPopupEditPopupWindow", false},
+  {"TTERenderWindow", false},
+  {"TApplication", true},
+};
+
+bool ExcludedClass(const std::string& className) {
+  for (const TExcludedClass& excluded : ExcludedClasses)
+    if (excluded.whole ? className == excluded.name : Contains(className, excluded.name)) return true;
+  return false;
+}
+
+// Whether a window is of the kind that gets a frame painter: a top-level window or MDI child with
+// an area, a toolkit form (but never one tagged 99), a dialog, or another window of this program.
+bool Qualifies(HWND wnd, tk::TCustomForm* form, const std::string& className, bool skinAllPass) {
+  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
+  const bool mdiChild = (GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
+  // A form placed in an MDI client without being an MDI child waits for the skin-all pass.
+  if (!skinAllPass && (style & WS_CHILD) && !mdiChild && Lower(WindowClassName(GetParent(wnd))) == "mdiclient")
+    return false;
+  const bool ownModule = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(wnd, GWLP_HINSTANCE)) == GetModuleHandleW(nullptr);
+  if (!form && !ownModule && className != "#32770") return false;
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  if (!mdiChild && (r.right - r.left) * (r.bottom - r.top) == 0) return false;
+  if (form && form->Tag() == NeverSkinnedFormTag) return false;
+  return !ExcludedClass(className);
+}
+
 }  // namespace
 
 std::string WindowClassName(HWND wnd) {
@@ -208,21 +245,8 @@ bool TSkinManage::SkinWindow(HWND wnd) {
   PurgeForms();
   if (SendMessageW(wnd, SKM_ISSKINNED, 0, 0) == 1 || FindForm(wnd)) return false;
   tk::TCustomForm* form = FormOfWindow(wnd);
-  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
-  const LONG_PTR exStyle = GetWindowLongPtrW(wnd, GWL_EXSTYLE);
-  const bool mdiChild = (exStyle & WS_EX_MDICHILD) != 0;
-  if (!SkinAllPass && (style & WS_CHILD) && !mdiChild && Lower(WindowClassName(GetParent(wnd))) == "mdiclient")
-    return false;
   const std::string className = WindowClassName(wnd);
-  const bool ownModule = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(wnd, GWLP_HINSTANCE)) == GetModuleHandleW(nullptr);
-  if (!form && !ownModule && className != "#32770") return false;
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  if (!mdiChild && (r.right - r.left) * (r.bottom - r.top) == 0) return false;
-  if (form && form->Tag() == 99) return false;
-  if (Contains(className, "TcxPopupEditPopupWindow") || Contains(className, "TTERenderWindow") || className == "TApplication")
-    return false;
-  if (!AcceptWindow(wnd, className)) return false;
+  if (!Qualifies(wnd, form, className, SkinAllPass) || !AcceptWindow(wnd, className)) return false;
   TSkinData* skin = PickSkinData(wnd, className);
   if (!skin || skin->Loading) return false;
 
