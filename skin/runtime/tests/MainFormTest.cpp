@@ -164,3 +164,25 @@ TEST_F(MainFormProgram, SkinDataIsPickedByFormThenDialogThenMainForm) {
   EXPECT_EQ(Manager().PickSkinData(nullptr, "TMessageForm"), dialogs);
   EXPECT_EQ(Manager().PickSkinData(nullptr, "#32768"), everyForm);
 }
+
+TEST_F(MainFormProgram, AMainFormComponentDrawsTheProgramsSmallIconOnMagenta) {
+  tk::TForm* main = NewForm("Main", 20, 20);
+  HICON icon = LoadIconW(nullptr, IDI_APPLICATION);  // shared: never destroyed
+  SendMessageW(main->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  TSkinData* skin = AddSkinData(main);
+  tk::TBitmap& picture = skin->AppIconBitmap();
+  ASSERT_EQ(picture.Width(), GetSystemMetrics(SM_CXSMICON));
+  ASSERT_EQ(picture.Height(), GetSystemMetrics(SM_CYSMICON));
+  EXPECT_TRUE(picture.Transparent());
+  EXPECT_EQ(picture.TransparentColor(), static_cast<tk::TColor>(RGB(255, 0, 255)));
+  int drawn = 0;
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x)
+      if (GetPixel(picture.Canvas().Handle(), x, y) != RGB(255, 0, 255)) ++drawn;
+  EXPECT_GT(drawn, 0);
+
+  // Only a component serving every form makes it.
+  tk::TForm* dialog = NewForm("Dialog", 360, 20);
+  SendMessageW(dialog->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  EXPECT_TRUE(AddSkinData(dialog, TSkinFormType::sfDialog)->AppIconBitmap().Empty());
+}
