@@ -13,7 +13,7 @@ namespace {
 bool WaitSkinChanged(TSkinData* skin) {
   int fired = 0;
   skin->OnSkinChanged = [&](tk::TObject*) { ++fired; };
-  const bool ok = tk::testing::PumpUntil([&] { return fired > 0; }, 3000);
+  const bool ok = tk::testing::PumpUntil([&] { return fired > 0; }, 10000);
   skin->OnSkinChanged = nullptr;
   return ok && TSkinManage::Instance()->PendingSkin == nullptr;
 }

@@ -64,7 +64,7 @@ class MainFormProgram : public ::testing::Test {
   }
   // Waits until the window's frame painter has finished attaching.
   static bool WaitAttached(HWND wnd) {
-    return tk::testing::PumpUntil([wnd] { return PainterOf(wnd) && PainterOf(wnd)->FrameState == fsRunning; }, 3000);
+    return tk::testing::PumpUntil([wnd] { return PainterOf(wnd) && PainterOf(wnd)->FrameState == fsRunning; }, 10000);
   }
   static SIZE WindowSize(HWND wnd) {
     RECT r{};

@@ -77,7 +77,7 @@ TEST_F(MainFormProgram, FormsOnScreenWhenSkinningIsSwitchedOnAreSkinnedFromTheLa
   EXPECT_TRUE(Manager().Timer->Enabled());
   EXPECT_EQ(Manager().Timer->Interval(), 250);
   EXPECT_TRUE(Manager().Forms.empty());
-  ASSERT_TRUE(tk::testing::PumpUntil([&] { return changed == 1; }, 3000));
+  ASSERT_TRUE(tk::testing::PumpUntil([&] { return changed == 1; }, 10000));
 
   EXPECT_EQ(order, (std::vector<tk::TObject*>{b, a, main}));
   EXPECT_EQ(Manager().PendingSkin, nullptr);

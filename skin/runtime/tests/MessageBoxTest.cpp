@@ -40,7 +40,7 @@ class MessageBoxes : public MainFormProgram {
     tk::testing::DialogWatcher watcher;
     watcher.SetAnswer([&](HWND box) {
       if (expectSkinned) {
-        for (int i = 0; i < 300; ++i) {
+        for (int i = 0; i < 1000; ++i) {
           if (AsksSkinned(box) && HasSkinMetrics(box) && WindowPixel(box, 1, WindowSize(box).cy / 2) == BorderColour(1, 1))
             break;
           Sleep(10);
@@ -67,7 +67,7 @@ class MessageBoxes : public MainFormProgram {
       close(box);
       // A box the input did not close is closed with an answer of its own, so the test fails
       // instead of waiting for ever.
-      for (int i = 0; i < 300 && IsWindow(box); ++i) Sleep(10);
+      for (int i = 0; i < 1000 && IsWindow(box); ++i) Sleep(10);
       if (IsWindow(box)) PostMessageW(box, WM_COMMAND, MAKEWPARAM(NotClosed, BN_CLICKED), 0);
       return true;
     });
