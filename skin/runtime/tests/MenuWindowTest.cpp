@@ -55,7 +55,8 @@ TEST_F(MenuWindows, EachOpenMenuWindowHasAPainterAndTheLastOneGoingResetsTheSour
   Manager().BarMenuOpen = true;
   std::vector<size_t> open;
   std::vector<int> source;
-  bool fromBar = false;
+  bool fromBar = false, subFromBar = true, allFromBar = false;
+  std::vector<HMENU> handles;
   auto look = [&] {
     open.push_back(Manager().PopMenus.size());
     source.push_back(Manager().MenuSource);
@@ -64,12 +65,24 @@ TEST_F(MenuWindows, EachOpenMenuWindowHasAPainterAndTheLastOneGoingResetsTheSour
                  {[&] {
                     look();
                     fromBar = !Manager().PopMenus.empty() && Manager().PopMenus.front()->OpenedFromBar;
+                    Manager().BarMenuOpen = false;
                     PressKey(VK_DOWN);
                     PressKey(VK_DOWN);
                     PressKey(VK_RIGHT);  // "More" opens its menu window
                   },
                   [&] {
                     look();
+                    if (Manager().PopMenus.size() == 2) {
+                      auto& pops = Manager().PopMenus;
+                      subFromBar = pops[1]->OpenedFromBar;
+                      // Menu handles go to the newest menu window without one.
+                      Manager().RecordMenuHandle(inner);
+                      Manager().RecordMenuHandle(inner);  // known already: nothing changes
+                      Manager().RecordMenuHandle(menu.Get());
+                      handles = {pops[0]->MenuHandle, pops[1]->MenuHandle};
+                      Manager().MarkPopMenusFromBar();
+                      allFromBar = pops[0]->OpenedFromBar && pops[1]->OpenedFromBar;
+                    }
                     PressKey(VK_LEFT);  // and closes it again
                   },
                   [&] {
@@ -81,6 +94,9 @@ TEST_F(MenuWindows, EachOpenMenuWindowHasAPainterAndTheLastOneGoingResetsTheSour
   EXPECT_EQ(open, (std::vector<size_t>{1, 2, 1}));
   EXPECT_EQ(source, (std::vector<int>{mnsBar, mnsBar, mnsBar}));
   EXPECT_TRUE(fromBar);
+  EXPECT_FALSE(subFromBar);
+  EXPECT_TRUE(allFromBar);
+  EXPECT_EQ(handles, (std::vector<HMENU>{menu.Get(), inner}));
   EXPECT_TRUE(Manager().PopMenus.empty());
   EXPECT_EQ(Manager().MenuSource, mnsContext);
   EXPECT_FALSE(Manager().BarMenuOpen);
