@@ -175,7 +175,16 @@ void TSkinData::SetSkinFile(const std::string& path) {
   }
   std::vector<std::uint8_t> previous = std::move(FSkinStream);
   FSkinStream = std::move(bytes);
-  if (!LoadSkin()) {
+  bool loaded = false;
+  try {
+    loaded = LoadSkin();
+  } catch (...) {
+    FSkinStream = std::move(previous);
+    Loading = wasLoading;
+    throw;
+  }
+  if (!loaded) {
+    // Refused before any element changed (the reader has said why).
     FSkinStream = std::move(previous);
     Loading = wasLoading;
     return;
@@ -242,8 +251,14 @@ void TSkinData::Loaded() {
   if (manager) manager->InstallHook();
   if (FActive) {
     // A component that serves every form but holds no usable skin switches itself off.
-    if (Loading) FActive = false;
-    else if (manager) manager->ScheduleAction(1, 250);
+    if (Loading) {
+      FActive = false;
+    } else if (manager) {
+      // The skin-all action needs its component: a manager already running skins the forms
+      // shown by then; a new one is switched on at once and skins them as they activate.
+      manager->SetPendingSkin(this);
+      manager->ScheduleAction(1, 250);
+    }
   }
   if (FSkinControls.Contains(TSkinControlType::xcMainMenu)) FSkinControls.Exclude(TSkinControlType::xcMenuItem);
   else FSkinControls.Exclude(TSkinControlType::xcSystemMenu);
@@ -258,8 +273,12 @@ void TSkinData::ReadCaptionFont() {
 }
 
 void TSkinData::MakeAppIconBitmap() {
+  // The toolkit has no application window: the main form stands for it, else this form.
   HWND wnd = nullptr;
-  if (auto* form = dynamic_cast<tk::TWinControl*>(Owner()); form && form->HandleAllocated()) wnd = form->Handle();
+  if (tk::Application && tk::Application->MainForm() && tk::Application->MainForm()->HandleAllocated())
+    wnd = tk::Application->MainForm()->HandleIfAllocated();
+  else if (auto* form = dynamic_cast<tk::TWinControl*>(Owner()); form && form->HandleAllocated())
+    wnd = form->HandleIfAllocated();
   if (!wnd) return;
   HICON icon = reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_SMALL, 0));
   if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_BIG, 0));

@@ -11,9 +11,17 @@
 
 namespace {
 
+// The manager lives until Destroy, or until the program's statics go. Both paths go through
+// reset(), which forgets the pointer before the manager is destroyed: a hook call or a painter
+// freed during the shut-down sees no manager.
+struct TManagerHolder {
+  std::unique_ptr<TSkinManage> manager;
+  ~TManagerHolder() { manager.reset(); }
+};
+
 std::unique_ptr<TSkinManage>& TheManager() {
-  static std::unique_ptr<TSkinManage> manager;
-  return manager;
+  static TManagerHolder holder;
+  return holder.manager;
 }
 
 // Set once the manager is gone: a hook call still under way only chains on.
@@ -25,6 +33,43 @@ std::string Lower(std::string text) {
 }
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
+
+// A form with this tag keeps its native frame, whatever the skin's DisableTag says.
+constexpr intptr_t NeverSkinnedFormTag = 99;
+
+// Window classes that are never given a frame: (part of the name, whole name only).
+struct TExcludedClass {
+  const char* name;
+  bool whole;
+};
+constexpr TExcludedClass ExcludedClasses[] = {
+  {"TcxPopupEditPopupWindow", false},
+  {"TTERenderWindow", false},
+  {"TApplication", true},
+};
+
+bool ExcludedClass(const std::string& className) {
+  for (const TExcludedClass& excluded : ExcludedClasses)
+    if (excluded.whole ? className == excluded.name : Contains(className, excluded.name)) return true;
+  return false;
+}
+
+// Whether a window is of the kind that gets a frame painter: a top-level window or MDI child with
+// an area, a toolkit form (but never one tagged 99), a dialog, or another window of this program.
+bool Qualifies(HWND wnd, tk::TCustomForm* form, const std::string& className, bool skinAllPass) {
+  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
+  const bool mdiChild = (GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
+  // A form placed in an MDI client without being an MDI child waits for the skin-all pass.
+  if (!skinAllPass && (style & WS_CHILD) && !mdiChild && Lower(WindowClassName(GetParent(wnd))) == "mdiclient")
+    return false;
+  const bool ownModule = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(wnd, GWLP_HINSTANCE)) == GetModuleHandleW(nullptr);
+  if (!form && !ownModule && className != "#32770") return false;
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  if (!mdiChild && (r.right - r.left) * (r.bottom - r.top) == 0) return false;
+  if (form && form->Tag() == NeverSkinnedFormTag) return false;
+  return !ExcludedClass(className);
+}
 
 }  // namespace
 
@@ -65,13 +110,14 @@ TSkinManage::~TSkinManage() {
   State = msShuttingDown;
   Active = false;
   Timer.reset();
-  // Every frame painter left lets its window go at once; those owned by forms stay with them.
+  // Every frame painter left lets its window go at once and is freed, also one a form owns (it
+  // leaves the form's components as it goes).
   while (!Forms.empty()) {
     TWinSkinForm* form = Forms.back();
     Forms.pop_back();
     form->ReleaseWindow();
     form->FrameState = fsDetached;
-    if (!form->Owner()) tk::TComponent::Free(form);
+    tk::TComponent::Free(form);
   }
   for (auto& pop : PopMenus) pop->Detach();
   PopMenus.clear();
@@ -89,6 +135,14 @@ void TSkinManage::AddSkinData(TSkinData* skin) {
 
 void TSkinManage::RemoveSkinData(TSkinData* skin) {
   std::erase(SkinDatas, skin);
+  // The painters this component serves let their windows go while its elements still exist.
+  for (size_t i = Forms.size(); i-- > 0;)
+    if (i < Forms.size() && Forms[i]->SkinData == skin) UnskinAndFree(Forms[i]);
+  std::erase_if(PopMenus, [skin](const std::unique_ptr<TWinSkinPopMenu>& pop) {
+    if (pop->Skin != skin) return false;
+    pop->Detach();
+    return true;
+  });
   // Nothing may keep pointing at a component that is going away.
   if (DefaultSkin == skin) {
     DefaultSkin = nullptr;
@@ -109,37 +163,42 @@ void TSkinManage::InstallHook() {
 LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
   TSkinManage* self = g_finalising ? nullptr : Instance();
   if (!self) return CallNextHookEx(nullptr, code, wParam, lParam);
-  return self->OnHook(code, wParam, lParam);
-}
-
-LRESULT TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam) {
-  const HHOOK hook = FHook;
+  const HHOOK hook = self->FHook;
   if (code >= 0) {
-    HWND wnd = reinterpret_cast<HWND>(wParam);
-    switch (code) {
-      case HCBT_CREATEWND: {
-        const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
-        const CREATESTRUCTW* cs = create ? create->lpcs : nullptr;
-        if (!cs) break;
-        const std::string cls = WindowClassName(wnd);
-        if (cls == "ScrollBar" && (cs->style & SBS_SIZEGRIP) && cs->hwndParent)
-          if (TWinSkinForm* parent = FindForm(cs->hwndParent)) parent->SkinChildWindow(wnd);
-        if (!(cs->style & WS_CHILD) && cls == "#32768") AttachPopMenu(wnd);
-        if (cs->dwExStyle & WS_EX_MDICHILD) SkinWindow(wnd);
-        break;
-      }
-      case HCBT_DESTROYWND:
-        DetachPopMenu(wnd);
-        break;
-      case HCBT_ACTIVATE:
-        if (State == msNotStarted) State = msRunning;
-        SkinWindow(wnd);
-        break;
-      default:
-        break;
+    try {
+      self->OnHook(code, reinterpret_cast<HWND>(wParam), lParam);
+    } catch (...) {
+      // A window that cannot be skinned keeps its native looks; its creation goes on.
     }
   }
   return CallNextHookEx(hook, code, wParam, lParam);
+}
+
+void TSkinManage::OnHook(int code, HWND wnd, LPARAM lParam) {
+  switch (code) {
+    case HCBT_CREATEWND:
+      OnCreateWindow(wnd, reinterpret_cast<const CBT_CREATEWNDW*>(lParam));
+      break;
+    case HCBT_DESTROYWND:
+      DetachPopMenu(wnd);
+      break;
+    case HCBT_ACTIVATE:
+      if (State == msNotStarted) State = msRunning;
+      SkinWindow(wnd);
+      break;
+    default:
+      break;
+  }
+}
+
+void TSkinManage::OnCreateWindow(HWND wnd, const CBT_CREATEWNDW* create) {
+  const CREATESTRUCTW* cs = create ? create->lpcs : nullptr;
+  if (!cs) return;
+  const std::string cls = WindowClassName(wnd);
+  if (cls == "ScrollBar" && (cs->style & SBS_SIZEGRIP) && cs->hwndParent)
+    if (TWinSkinForm* parent = FindForm(cs->hwndParent)) parent->SkinChildWindow(wnd);
+  if (!(cs->style & WS_CHILD) && cls == "#32768") AttachPopMenu(wnd);
+  if (cs->dwExStyle & WS_EX_MDICHILD) SkinWindow(wnd);
 }
 
 void TSkinManage::ScheduleAction(int code, int intervalMs) {
@@ -159,8 +218,9 @@ void TSkinManage::FreeCaptionButtons() {
 }
 
 TWinSkinForm* TSkinManage::FindForm(HWND wnd) const {
+  // A detached painter's window is gone; its handle may already name another window.
   for (TWinSkinForm* form : Forms)
-    if (form->Wnd == wnd) return form;
+    if (form->Wnd == wnd && form->FrameState != fsDetached) return form;
   return nullptr;
 }
 
@@ -185,30 +245,24 @@ bool TSkinManage::SkinWindow(HWND wnd) {
   PurgeForms();
   if (SendMessageW(wnd, SKM_ISSKINNED, 0, 0) == 1 || FindForm(wnd)) return false;
   tk::TCustomForm* form = FormOfWindow(wnd);
-  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
-  const LONG_PTR exStyle = GetWindowLongPtrW(wnd, GWL_EXSTYLE);
-  const bool mdiChild = (exStyle & WS_EX_MDICHILD) != 0;
-  if (!SkinAllPass && (style & WS_CHILD) && !mdiChild && Lower(WindowClassName(GetParent(wnd))) == "mdiclient")
-    return false;
   const std::string className = WindowClassName(wnd);
-  const bool ownModule = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(wnd, GWLP_HINSTANCE)) == GetModuleHandleW(nullptr);
-  if (!form && !ownModule && className != "#32770") return false;
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  if (!mdiChild && (r.right - r.left) * (r.bottom - r.top) == 0) return false;
-  if (form && form->Tag() == 99) return false;
-  if (Contains(className, "TcxPopupEditPopupWindow") || Contains(className, "TTERenderWindow") || className == "TApplication")
-    return false;
-  if (!AcceptWindow(wnd, className)) return false;
+  if (!Qualifies(wnd, form, className, SkinAllPass) || !AcceptWindow(wnd, className)) return false;
   TSkinData* skin = PickSkinData(wnd, className);
   if (!skin || skin->Loading) return false;
 
   auto* painter = new TWinSkinForm(form);
   painter->Wnd = wnd;
   painter->ClassName = className.substr(0, 100);
+  // Listed before attaching: windows made while it attaches (a size grip) find their frame.
   Forms.push_back(painter);
-  if (form) painter->AttachToForm(skin, form);
-  else painter->AttachToWindow(skin);
+  try {
+    if (form) painter->AttachToForm(skin, form);
+    else painter->AttachToWindow(skin);
+  } catch (...) {
+    // Half attached: the painter gives the window back and goes.
+    UnskinAndFree(painter);
+    return false;
+  }
   PostMessageW(wnd, SKM_FINISHATTACH, 0, 1000);
   return true;
 }

@@ -86,7 +86,8 @@ class TSkinManage final : public ISkinManager {
 
  private:
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
-  LRESULT OnHook(int code, WPARAM wParam, LPARAM lParam);
+  void OnHook(int code, HWND wnd, LPARAM lParam);
+  void OnCreateWindow(HWND wnd, const CBT_CREATEWNDW* create);
   void UnskinAndFree(TWinSkinForm* form);
   HHOOK FHook = nullptr;
 };

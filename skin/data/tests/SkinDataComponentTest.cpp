@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Encoding.h"
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "LayoutReader.h"
@@ -218,43 +217,54 @@ TEST_F(SkinDataTest, SkinFilesLoadAtRunTimeAndAreIgnoredWhenMissing) {
   EXPECT_EQ(data.SkinName, "Tolvane Slate");
   data.SetSkinFile("Z:\\no\\such\\file.skin");
   EXPECT_EQ(data.SkinFile(), "Z:\\no\\such\\file.skin");
-  // The skin in use stays in use.
+  // The skin in use stays, ready as it was.
   EXPECT_FALSE(data.Loading);
   EXPECT_EQ(data.SkinStream(), defaultSkin);
   EXPECT_EQ(data.SkinName, "Tolvane Slate");
+
+  TSkinData empty(nullptr);
+  empty.SetSkinFile("Z:\\no\\such\\file.skin");
+  EXPECT_TRUE(empty.Loading);  // nothing loaded before, nothing loaded now
+  EXPECT_TRUE(empty.SkinStream().empty());
 }
 
-TEST_F(SkinDataTest, ASkinFileThatCannotBeReadIsSaidAndTheSkinInUseStays) {
+TEST_F(SkinDataTest, AFileThatIsNotASkinLeavesTheSkinInUseAndSaysSo) {
+  const std::filesystem::path junk = std::filesystem::temp_directory_path() / "tolvane_not_a_skin.skin";
+  {
+    std::ofstream out(junk, std::ios::binary);
+    out << std::string(300, '\x5A');
+  }
+  tk::testing::DialogWatcher watcher;
   TSkinData data(nullptr);
   data.SetSkinFile(TOLVANE_DEFAULT_SKIN_FILE);
-  ASSERT_FALSE(data.Loading);
-  const std::filesystem::path locked = std::filesystem::temp_directory_path() / "tolvane-locked.skin";
+  const COLORREF face = data.Colors[scButtonFace];
+  data.SetSkinFile(junk.string());
+  ASSERT_TRUE(tk::testing::PumpUntil([&] { return watcher.Count() >= 1; }, 5000));
+  EXPECT_NE(watcher.Dialogs()[0].text.find(L"This is Older Skin File"), std::wstring::npos);
+  EXPECT_FALSE(data.Loading);
+  EXPECT_EQ(data.SkinStream(), defaultSkin);
+  EXPECT_EQ(data.SkinName, "Tolvane Slate");
+  EXPECT_EQ(data.Colors[scButtonFace], face);
+  std::filesystem::remove(junk);
+}
+
+TEST_F(SkinDataTest, AnUnreadableSkinFileLeavesTheSkinInUseAndSaysWhy) {
+  const std::filesystem::path locked = std::filesystem::temp_directory_path() / "tolvane_locked.skin";
   std::filesystem::copy_file(TOLVANE_DEFAULT_SKIN_FILE, locked, std::filesystem::copy_options::overwrite_existing);
-  // Held open without sharing: the file exists but nobody else can read it.
-  HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Held open with no sharing: nobody else may read it.
+  HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
   tk::testing::DialogWatcher watcher;
-  data.SetSkinFile(tk::WideToGbk(locked.wstring()));
+  TSkinData data(nullptr);
+  data.SetSkinFile(TOLVANE_DEFAULT_SKIN_FILE);
+  data.SetSkinFile(locked.string());
   CloseHandle(holder);
-  std::filesystem::remove(locked);
-  tk::testing::PumpUntil([&] { return watcher.Count() > 0; }, 2000);
-  ASSERT_EQ(watcher.Count(), 1u);
+  ASSERT_TRUE(tk::testing::PumpUntil([&] { return watcher.Count() >= 1; }, 5000));
   EXPECT_NE(watcher.Dialogs()[0].text.find(L"Cannot read the skin file"), std::wstring::npos);
   EXPECT_FALSE(data.Loading);
   EXPECT_EQ(data.SkinStream(), defaultSkin);
-}
-
-TEST_F(SkinDataTest, AFileThatIsNoSkinIsRefusedAndTheSkinInUseStays) {
-  TSkinData data(nullptr);
-  data.SetSkinFile(TOLVANE_DEFAULT_SKIN_FILE);
-  const std::filesystem::path junk = std::filesystem::temp_directory_path() / "tolvane-junk.skin";
-  std::ofstream(junk, std::ios::binary) << std::string(300, 'x');
-  tk::testing::DialogWatcher watcher;
-  data.SetSkinFile(tk::WideToGbk(junk.wstring()));
-  std::filesystem::remove(junk);
-  EXPECT_FALSE(data.Loading);
-  EXPECT_EQ(data.SkinStream(), defaultSkin);
-  EXPECT_EQ(data.SkinName, "Tolvane Slate");
+  EXPECT_EQ(data.SkinFile(), locked.string());
+  std::filesystem::remove(locked);
 }
 
 TEST_F(SkinDataTest, InTheDesignerSkinsAreNeverParsed) {
