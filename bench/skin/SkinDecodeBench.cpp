@@ -1,5 +1,5 @@
 // Decode time of the default skin (LZH layer and archive), and MB/s of unpacked output for each
-// shared LZH test stream. Run: build/native/bin/bench_skin_decode
+// LZH test stream. Run: build/native/bin/bench_skin_decode
 #include <benchmark/benchmark.h>
 
 #include <fstream>

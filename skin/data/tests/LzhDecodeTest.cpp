@@ -46,7 +46,7 @@ TEST_P(LzhTestVector, DecompressReproducesTheOriginalExactly) {
   EXPECT_TRUE(out == expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(SharedTestData, LzhTestVector,
+INSTANTIATE_TEST_SUITE_P(TestData, LzhTestVector,
                          testing::Values("empty", "english", "gbk_article", "gradient_pixels", "long_run",
                                          "one_byte", "small_alphabet"));
 
