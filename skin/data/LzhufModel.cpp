@@ -58,7 +58,7 @@ void THuffTree::Start() {
     son[j] = static_cast<std::int16_t>(i);
     prnt[i] = prnt[i + 1] = static_cast<std::int16_t>(j);
   }
-  freq[T] = 0xFFFF;
+  for (int i = T; i < T + Sentinels; ++i) freq[i] = 0xFFFF;
   prnt[R] = 0;
 }
 
@@ -91,35 +91,6 @@ void THuffTree::Rebuild() {
     else
       prnt[k] = prnt[k + 1] = static_cast<std::int16_t>(i);
   }
-}
-
-void THuffTree::Update(int c) {
-  if (freq[R] == MAX_FREQ) Rebuild();
-  c = prnt[c + T];
-  do {
-    const unsigned k = ++freq[c];
-    int l = c + 1;
-    if (k > freq[l]) {
-      // Swap with the last node of smaller frequency, subtrees included.
-      while (k > freq[++l]) {
-      }
-      --l;
-      freq[c] = freq[l];
-      freq[l] = static_cast<std::uint16_t>(k);
-
-      const int i = son[c];
-      prnt[i] = static_cast<std::int16_t>(l);
-      if (i < T) prnt[i + 1] = static_cast<std::int16_t>(l);
-
-      const int j = son[l];
-      son[l] = static_cast<std::int16_t>(i);
-      prnt[j] = static_cast<std::int16_t>(c);
-      if (j < T) prnt[j + 1] = static_cast<std::int16_t>(c);
-      son[c] = static_cast<std::int16_t>(j);
-
-      c = l;
-    }
-  } while ((c = prnt[c]) != 0);
 }
 
 }  // namespace lzhuf

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace lzhuf {
 
@@ -24,19 +26,77 @@ extern const std::array<std::uint8_t, 256> d_code;
 extern const std::array<std::uint8_t, 256> d_len;
 
 // Leaves are nodes T..T+N_CHAR-1 (prnt holds their parents); son[n] is the first child of node n,
-// son[n] + 1 the second, a son value >= T names a leaf. freq[T] is a sentinel that stops the search
-// for the insertion point in Update.
+// son[n] + 1 the second, a son value >= T names a leaf. Nodes are kept in order of frequency, so
+// node n's right neighbour n + 1 is the first candidate to overtake. freq[T] and the entries after
+// it are sentinels that end every search to the right. Position 0 always holds a leaf (no
+// internal node can have the smallest frequency), so prnt is 0 only above the root.
+//
+// The update runs once per decoded symbol: it is inline so that the decoding loop keeps its state
+// in registers around it.
 struct THuffTree {
-  std::uint16_t freq[T + 1];
-  std::int16_t prnt[T + N_CHAR];
+  static constexpr int Sentinels = 8;
+  std::uint16_t freq[T + Sentinels];
+  static constexpr int Spare = T + N_CHAR;  // written to, never read
+  std::int16_t prnt[T + N_CHAR + 1];
   std::int16_t son[T];
 
   // Every symbol with frequency 1, internal nodes formed by pairing neighbours.
   void Start();
+
   // Counts one more occurrence of symbol c and restores the sibling order.
-  void Update(int c);
+  void Update(int c) {
+    if (freq[R] == MAX_FREQ) Rebuild();
+    CountFrom(prnt[c + T]);
+  }
+
+  // Adds one to node c and each of its ancestors up to the root.
+  void CountFrom(int c) {
+    do {
+      const unsigned k = ++freq[c];
+      if (k > freq[c + 1]) c = Raise(c, k);
+    } while ((c = prnt[c]) != 0);
+  }
+
+  // Node c's count k now exceeds its right neighbour's: c trades places, subtrees included, with the
+  // last node of smaller count. Returns c's new position.
+  int Raise(int c, unsigned k) {
+    const int l = EndOfRun(c + 1);
+    freq[c] = freq[l];
+    freq[l] = static_cast<std::uint16_t>(k);
+
+    // The children of an internal node are two entries of prnt, a leaf is one. Whether a node is a
+    // leaf follows no pattern, so the second write of a leaf goes to a spare entry instead of
+    // behind a branch.
+    const int i = son[c];
+    prnt[i] = static_cast<std::int16_t>(l);
+    prnt[i < T ? i + 1 : Spare] = static_cast<std::int16_t>(l);
+
+    const int j = son[l];
+    son[l] = static_cast<std::int16_t>(i);
+    prnt[j] = static_cast<std::int16_t>(c);
+    prnt[j < T ? j + 1 : Spare] = static_cast<std::int16_t>(c);
+    son[c] = static_cast<std::int16_t>(j);
+    return l;
+  }
 
  private:
+  // The last node of the run of equal counts that starts at first. The counts are sorted, so this is
+  // also the last node below the next larger count. Runs of dozens of nodes are common (all counts
+  // start at 1 and are halved together), so eight counts are compared at a time, as the 16-bit lanes
+  // of two 64-bit words: the lanes that differ from the run's count are the nonzero ones of the XOR.
+  int EndOfRun(int first) const {
+    static_assert(std::endian::native == std::endian::little, "lane 0 must be the lowest address");
+    const std::uint64_t run = 0x0001000100010001u * freq[first];
+    for (int l = first;; l += 8) {
+      std::uint64_t low, high;
+      std::memcpy(&low, &freq[l + 1], sizeof low);
+      std::memcpy(&high, &freq[l + 5], sizeof high);
+      low ^= run;
+      high ^= run;
+      if (low | high) return l + (low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high)) / 16;
+    }
+  }
+
   void Rebuild();
 };
 
