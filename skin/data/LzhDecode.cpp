@@ -44,30 +44,37 @@ void WithTables(std::pmr::memory_resource* memory, TWork&& work) {
 // The window before the first byte: N - F spaces, then bytes never written, which read as zeros.
 constexpr std::uint8_t StartWindowByte(std::int64_t index) { return index >= -(N - F) ? ' ' : 0; }
 
-// Callback form: a 16-bit buffer topped up a byte at a time whenever 8 bits or fewer are left, so the
-// reader is never more than two bytes ahead of the bits used. A byte not delivered counts as 0.
+// Callback form: a 16-bit buffer topped up a byte at a time whenever 8 bits or fewer are left before
+// bits are taken, so the reader is never more than two bytes ahead of the bits used. A byte not
+// delivered counts as 0.
 class TCallbackBits {
  public:
   explicit TCallbackBits(const TLZH::TReadByte& readByte) : FReadByte(readByte) {}
 
-  int Bit() {
+  std::uint64_t Peek() {
     Fill();
-    const int bit = (FBuffer >> 15) & 1;
-    FBuffer = static_cast<std::uint16_t>(FBuffer << 1);
-    --FLength;
-    return bit;
+    return static_cast<std::uint64_t>(FBuffer) << 48;
+  }
+  // Bits that can be taken one at a time before the next top-up.
+  int Available() const { return FLength - 8; }
+  void Skip(int n) {
+    FBuffer = static_cast<std::uint16_t>(FBuffer << n);
+    FLength = static_cast<std::uint8_t>(FLength - n);
   }
 
   int Bits(int n) {
     if (n == 8) {
       Fill();
       const int byte = FBuffer >> 8;
-      FBuffer = static_cast<std::uint16_t>(FBuffer << 8);
-      FLength = static_cast<std::uint8_t>(FLength - 8);
+      Skip(8);
       return byte;
     }
     int value = 0;
-    while (n-- > 0) value = (value << 1) | Bit();
+    while (n-- > 0) {
+      Fill();
+      value = (value << 1) | (FBuffer >> 15);
+      Skip(1);
+    }
     return value;
   }
 
@@ -113,48 +120,47 @@ class TCallbackSink {
   int FNext = N - F;
 };
 
-// Buffer form: 64 bits at a time from memory, read big-endian so that the next bit is always the
-// top one; past the end of the input come zeros.
+// Buffer form: the bits in a 64-bit word, next bit at the top, topped up to 56..63 bits from memory
+// before bits are looked at. Past the end of the input come zeros.
 class TBufferBits {
  public:
   explicit TBufferBits(std::span<const std::uint8_t> bits) : FNext(bits.data()), FEnd(bits.data() + bits.size()) {}
 
-  int Bit() {
-    if (FCount == 0) Refill();
-    const int bit = static_cast<int>(FBuffer >> 63);
-    FBuffer <<= 1;
-    --FCount;
-    return bit;
+  std::uint64_t Peek() {
+    Fill();
+    return FBuffer;
+  }
+  int Available() const { return FCount; }
+  void Skip(int n) {
+    FBuffer <<= n;
+    FCount -= n;
   }
 
   // 1 to 8 bits.
   int Bits(int n) {
-    if (FCount >= n) return Take(n);
-    // The first bits from what is left, the rest from the next word.
-    const int have = FCount;
-    const int high = have > 0 ? static_cast<int>(FBuffer >> (64 - have)) : 0;
-    Refill();
-    return (high << (n - have)) | Take(n - have);
-  }
-
- private:
-  int Take(int n) {
-    const int value = static_cast<int>(FBuffer >> (64 - n));
-    FBuffer <<= n;
-    FCount -= n;
+    const int value = static_cast<int>(Peek() >> (64 - n));
+    Skip(n);
     return value;
   }
 
-  void Refill() {
-    std::uint64_t word = 0;
+ private:
+  // Whether a top-up is due follows no pattern, so it is done every time, without a branch: an
+  // 8-byte load shifted below the bits held is ORed in, and the whole bytes among those are counted
+  // as read. The bits of a byte that only partly fits are the same bits the next top-up ORs in
+  // again, so the bits below the count are always either zero or the stream's own.
+  void Fill() {
     if (FEnd - FNext >= 8) {
+      std::uint64_t word = 0;
       for (int i = 0; i < 8; ++i) word = word << 8 | FNext[i];
-      FNext += 8;
+      FBuffer |= word >> FCount;
+      FNext += (63 - FCount) >> 3;
+      FCount |= 56;
     } else {
-      for (int i = 0; i < 8; ++i) word = word << 8 | (FNext < FEnd ? *FNext++ : 0);
+      for (; FCount < 56; FCount += 8) {
+        const std::uint64_t byte = FNext < FEnd ? *FNext++ : 0;
+        FBuffer |= byte << (56 - FCount);
+      }
     }
-    FBuffer = word;
-    FCount = 64;
   }
 
   const std::uint8_t* FNext;

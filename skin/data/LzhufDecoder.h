@@ -1,5 +1,7 @@
 // The LZHUF decoding loop, shared by the decoder's two forms (byte callbacks, and a whole buffer in
-// and out). TBits delivers the bit stream: Bit(), and Bits(n) for 1..8 bits, most significant first.
+// and out). TBits delivers the bit stream, most significant bit first: Peek() gives the next bits
+// at the top of a 64-bit word, at least Available() of them valid, Skip(n) consumes n of those, and
+// Bits(n) takes 1..8 bits.
 // TSink receives Literal(byte) and Match(position, length), position counted back from the byte
 // before the match. Both are expected to be small objects local to the caller: with everything
 // inlined their state stays in registers for the whole loop.
@@ -11,6 +13,51 @@
 
 namespace lzhuf {
 
+// The walk from the root to a leaf, the bits at hand taken from a register and the source's state
+// touched once per stretch, not once per bit. Records each node passed after *last (advancing it)
+// and returns the leaf's son value (symbol + T).
+template <typename TBits>
+inline int WalkByStretches(const THuffTree& tree, TBits& bits, int*& last) {
+  int child = tree.son[R];
+  do {
+    std::uint64_t window = bits.Peek();
+    int* const start = last;
+    int* const limit = last + bits.Available();
+    do {
+      const int node = child + static_cast<int>(window >> 63);
+      window <<= 1;
+      *++last = node;
+      child = tree.son[node];
+    } while (child < T && last < limit);
+    bits.Skip(static_cast<int>(last - start));
+  } while (child < T);
+  return child;
+}
+
+// The same walk in one stretch, without counting bits on the way; only afterwards is it checked that
+// the window held them all. With the buffer form's 56 bits it always does (a Huffman tree whose
+// counts total at most MAX_FREQ is not half that deep); otherwise the walk is done again by
+// stretches, which the unchanged tree makes end at the same leaf.
+template <typename TBits>
+inline int Walk(const THuffTree& tree, TBits& bits, int*& last) {
+  int* const start = last;
+  std::uint64_t window = bits.Peek();
+  int child = tree.son[R];
+  do {
+    const int node = child + static_cast<int>(window >> 63);
+    window <<= 1;
+    *++last = node;
+    child = tree.son[node];
+  } while (child < T);
+  const int length = static_cast<int>(last - start);
+  if (length <= bits.Available()) {
+    bits.Skip(length);
+    return child;
+  }
+  last = start;
+  return WalkByStretches(tree, bits, last);
+}
+
 // One symbol: the walk from the root follows the input bits to a leaf, then the symbol is counted.
 template <typename TBits>
 inline int DecodeSymbol(THuffTree& tree, TBits& bits) {
@@ -19,23 +66,17 @@ inline int DecodeSymbol(THuffTree& tree, TBits& bits) {
   // update's time; once a node moves, the ones above it have changed and prnt[] takes over. A path
   // holds at most the root and one node per level of a tree of N_CHAR leaves.
   int path[N_CHAR];
-  int depth = 0;
-  path[depth++] = R;
-  int child = tree.son[R];
-  do {
-    const int node = child + bits.Bit();
-    path[depth++] = node;
-    child = tree.son[node];
-  } while (child < T);
-  const int symbol = child - T;
+  int* last = path;  // the deepest node so far
+  *last = R;
+  const int symbol = Walk(tree, bits, last) - T;
 
   if (tree.freq[R] == MAX_FREQ) {
     // The rebuild reorders the whole tree: the path no longer names the symbol's ancestors.
     tree.Update(symbol);
     return symbol;
   }
-  for (int i = depth - 1; i > 0; --i) {
-    const int c = path[i];
+  for (; last > path; --last) {
+    const int c = *last;
     const unsigned k = ++tree.freq[c];
     if (k > tree.freq[c + 1]) {
       tree.CountFrom(tree.prnt[tree.Raise(c, k)]);

@@ -6,7 +6,10 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace lzhuf {
 
@@ -34,7 +37,8 @@ extern const std::array<std::uint8_t, 256> d_len;
 // The update runs once per decoded symbol: it is inline so that the decoding loop keeps its state
 // in registers around it.
 struct THuffTree {
-  static constexpr int Sentinels = 8;
+  static constexpr int RunBlock = 16;  // counts compared at once in EndOfRun
+  static constexpr int Sentinels = RunBlock;
   std::uint16_t freq[T + Sentinels];
   static constexpr int Spare = T + N_CHAR;  // written to, never read
   std::int16_t prnt[T + N_CHAR + 1];
@@ -82,19 +86,24 @@ struct THuffTree {
  private:
   // The last node of the run of equal counts that starts at first. The counts are sorted, so this is
   // also the last node below the next larger count. Runs of dozens of nodes are common (all counts
-  // start at 1 and are halved together), so eight counts are compared at a time, as the 16-bit lanes
-  // of two 64-bit words: the lanes that differ from the run's count are the nonzero ones of the XOR.
+  // start at 1 and are halved together), and a loop that stops after a varying number of steps
+  // mispredicts its exit, so with SSE2 (every x86-64) sixteen counts are compared at once.
   int EndOfRun(int first) const {
-    static_assert(std::endian::native == std::endian::little, "lane 0 must be the lowest address");
-    const std::uint64_t run = 0x0001000100010001u * freq[first];
-    for (int l = first;; l += 8) {
-      std::uint64_t low, high;
-      std::memcpy(&low, &freq[l + 1], sizeof low);
-      std::memcpy(&high, &freq[l + 5], sizeof high);
-      low ^= run;
-      high ^= run;
-      if (low | high) return l + (low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high)) / 16;
+#if defined(__SSE2__)
+    const __m128i run = _mm_set1_epi16(static_cast<short>(freq[first]));
+    for (int l = first;; l += RunBlock) {
+      const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[l + 1]));
+      const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[l + 9]));
+      // One bit per count, set where the count still equals the run's.
+      const unsigned equal = static_cast<unsigned>(
+          _mm_movemask_epi8(_mm_packs_epi16(_mm_cmpeq_epi16(low, run), _mm_cmpeq_epi16(high, run))));
+      if (equal != 0xFFFF) return l + std::countr_one(equal);
     }
+#else
+    int l = first;
+    while (freq[l + 1] == freq[first]) ++l;
+    return l;
+#endif
   }
 
   void Rebuild();
