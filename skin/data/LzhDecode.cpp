@@ -98,7 +98,7 @@ class TCallbackSink {
  public:
   TCallbackSink(std::uint8_t* window, const TLZH::TWriteByte& writeByte) : FWindow(window), FWriteByte(writeByte) {
     std::memset(FWindow, ' ', N - F);
-    std::memset(FWindow + N - F, StartWindowByte(-N), F);
+    std::memset(FWindow + N - F, 0, F);  // as StartWindowByte
   }
 
   void Literal(std::uint8_t byte) { Put(byte); }
@@ -170,9 +170,11 @@ class TBufferBits {
 };
 
 // Buffer form: bytes go straight into the output, which is also the window that matches copy from,
-// so there is no ring buffer to keep. The output has room for Overrun bytes past the last match.
+// so there is no ring buffer to keep.
 class TBufferSink {
  public:
+  // Room the output needs past the count asked for: a final match runs up to F - 1 bytes beyond it,
+  // and word copies up to 7 bytes beyond the match.
   static constexpr int Overrun = F + 8;
 
   explicit TBufferSink(std::uint8_t* out) : FStart(out), FNext(out) {}
@@ -223,8 +225,7 @@ class TBufferSink {
   std::uint8_t* FNext;
 };
 
-// The loop of the buffer form on its own, away from the exception handling around it, so that
-// nothing keeps the bit buffer and the output position out of registers.
+// The buffer form's loop; returns the number of bytes written to out.
 std::size_t DecodeBuffer(THuffTree& tree, std::int32_t count, std::span<const std::uint8_t> bits, std::uint8_t* out) {
   TBufferBits input(bits);
   TBufferSink sink(out);
