@@ -42,17 +42,18 @@ template <typename TBits>
 inline int Walk(const THuffTree& tree, TBits& bits, int*& last) {
   int* const start = last;
   std::uint64_t window = bits.Peek();
-  int child = tree.son[R];
+  // Unsigned, so that no sign extension sits between one load and the next.
+  unsigned child = static_cast<unsigned>(tree.son[R]);
   do {
-    const int node = child + static_cast<int>(window >> 63);
+    const unsigned node = child + static_cast<unsigned>(window >> 63);
     window <<= 1;
-    *++last = node;
-    child = tree.son[node];
+    *++last = static_cast<int>(node);
+    child = static_cast<unsigned>(tree.son[node]);
   } while (child < T);
   const int length = static_cast<int>(last - start);
   if (length <= bits.Available()) {
     bits.Skip(length);
-    return child;
+    return static_cast<int>(child);
   }
   last = start;
   return WalkByStretches(tree, bits, last);

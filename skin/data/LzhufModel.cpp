@@ -50,13 +50,13 @@ const std::array<std::uint8_t, 256> d_len = MakeDecodeTable(kLengths, kCodes, tr
 void THuffTree::Start() {
   for (int i = 0; i < N_CHAR; ++i) {
     freq[i] = 1;
-    son[i] = static_cast<std::int16_t>(i + T);
-    prnt[i + T] = static_cast<std::int16_t>(i);
+    son[i] = i + T;
+    prnt[i + T] = i;
   }
   for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
     freq[j] = static_cast<std::uint16_t>(freq[i] + freq[i + 1]);
-    son[j] = static_cast<std::int16_t>(i);
-    prnt[i] = prnt[i + 1] = static_cast<std::int16_t>(j);
+    son[j] = i;
+    prnt[i] = prnt[i + 1] = j;
   }
   for (int i = T; i < T + Sentinels; ++i) freq[i] = 0xFFFF;
   prnt[R] = 0;
@@ -82,14 +82,14 @@ void THuffTree::Rebuild() {
     std::memmove(&freq[k + 1], &freq[k], moved * sizeof freq[0]);
     freq[k] = f;
     std::memmove(&son[k + 1], &son[k], moved * sizeof son[0]);
-    son[k] = static_cast<std::int16_t>(i);
+    son[k] = i;
   }
   for (int i = 0; i < T; ++i) {
     const int k = son[i];
     if (k >= T)
-      prnt[k] = static_cast<std::int16_t>(i);
+      prnt[k] = i;
     else
-      prnt[k] = prnt[k + 1] = static_cast<std::int16_t>(i);
+      prnt[k] = prnt[k + 1] = i;
   }
 }
 

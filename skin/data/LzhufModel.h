@@ -41,8 +41,8 @@ struct THuffTree {
   static constexpr int Sentinels = RunBlock;
   std::uint16_t freq[T + Sentinels];
   static constexpr int Spare = T + N_CHAR;  // written to, never read
-  std::int16_t prnt[T + N_CHAR + 1];
-  std::int16_t son[T];
+  int prnt[T + N_CHAR + 1];
+  int son[T];
 
   // Every symbol with frequency 1, internal nodes formed by pairing neighbours.
   void Start();
@@ -53,12 +53,14 @@ struct THuffTree {
     CountFrom(prnt[c + T]);
   }
 
-  // Adds one to node c and each of its ancestors up to the root.
-  void CountFrom(int c) {
+  // Adds one to node c and each of its ancestors up to the root. (Unsigned, so that no sign
+  // extension sits between one parent's load and the next.)
+  void CountFrom(int node) {
+    unsigned c = static_cast<unsigned>(node);
     do {
       const unsigned k = ++freq[c];
-      if (k > freq[c + 1]) c = Raise(c, k);
-    } while ((c = prnt[c]) != 0);
+      if (k > freq[c + 1]) c = static_cast<unsigned>(Raise(static_cast<int>(c), k));
+    } while ((c = static_cast<unsigned>(prnt[c])) != 0);
   }
 
   // Node c's count k now exceeds its right neighbour's: c trades places, subtrees included, with the
@@ -72,14 +74,14 @@ struct THuffTree {
     // leaf follows no pattern, so the second write of a leaf goes to a spare entry instead of
     // behind a branch.
     const int i = son[c];
-    prnt[i] = static_cast<std::int16_t>(l);
-    prnt[i < T ? i + 1 : Spare] = static_cast<std::int16_t>(l);
+    prnt[i] = l;
+    prnt[i < T ? i + 1 : Spare] = l;
 
     const int j = son[l];
-    son[l] = static_cast<std::int16_t>(i);
-    prnt[j] = static_cast<std::int16_t>(c);
-    prnt[j < T ? j + 1 : Spare] = static_cast<std::int16_t>(c);
-    son[c] = static_cast<std::int16_t>(j);
+    son[l] = i;
+    prnt[j] = c;
+    prnt[j < T ? j + 1 : Spare] = c;
+    son[c] = j;
     return l;
   }
 
