@@ -37,11 +37,12 @@ extern const std::array<std::uint8_t, 256> d_len;
 // The update runs once per decoded symbol: it is inline so that the decoding loop keeps its state
 // in registers around it.
 struct THuffTree {
-  static constexpr int RunBlock = 16;  // counts compared at once in EndOfRun
-  static constexpr int Sentinels = RunBlock;
+  static constexpr int RunBlock = 16;         // counts compared at once in EndOfRun
+  static constexpr int Sentinels = RunBlock;  // after freq[T - 1], so that EndOfRun never reads past
+  static constexpr int Spare = T + N_CHAR;    // entry of prnt written to, never read
+
   std::uint16_t freq[T + Sentinels];
-  static constexpr int Spare = T + N_CHAR;  // written to, never read
-  int prnt[T + N_CHAR + 1];
+  int prnt[Spare + 1];
   int son[T];
 
   // Every symbol with frequency 1, internal nodes formed by pairing neighbours.
