@@ -50,15 +50,15 @@ const std::array<std::uint8_t, 256> d_len = MakeDecodeTable(kLengths, kCodes, tr
 void THuffTree::Start() {
   for (int i = 0; i < N_CHAR; ++i) {
     freq[i] = 1;
-    son[i] = static_cast<std::int16_t>(i + T);
-    prnt[i + T] = static_cast<std::int16_t>(i);
+    son[i] = i + T;
+    prnt[i + T] = i;
   }
   for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
     freq[j] = static_cast<std::uint16_t>(freq[i] + freq[i + 1]);
-    son[j] = static_cast<std::int16_t>(i);
-    prnt[i] = prnt[i + 1] = static_cast<std::int16_t>(j);
+    son[j] = i;
+    prnt[i] = prnt[i + 1] = j;
   }
-  freq[T] = 0xFFFF;
+  for (int i = T; i < T + Sentinels; ++i) freq[i] = 0xFFFF;
   prnt[R] = 0;
 }
 
@@ -82,44 +82,15 @@ void THuffTree::Rebuild() {
     std::memmove(&freq[k + 1], &freq[k], moved * sizeof freq[0]);
     freq[k] = f;
     std::memmove(&son[k + 1], &son[k], moved * sizeof son[0]);
-    son[k] = static_cast<std::int16_t>(i);
+    son[k] = i;
   }
   for (int i = 0; i < T; ++i) {
     const int k = son[i];
     if (k >= T)
-      prnt[k] = static_cast<std::int16_t>(i);
+      prnt[k] = i;
     else
-      prnt[k] = prnt[k + 1] = static_cast<std::int16_t>(i);
+      prnt[k] = prnt[k + 1] = i;
   }
-}
-
-void THuffTree::Update(int c) {
-  if (freq[R] == MAX_FREQ) Rebuild();
-  c = prnt[c + T];
-  do {
-    const unsigned k = ++freq[c];
-    int l = c + 1;
-    if (k > freq[l]) {
-      // Swap with the last node of smaller frequency, subtrees included.
-      while (k > freq[++l]) {
-      }
-      --l;
-      freq[c] = freq[l];
-      freq[l] = static_cast<std::uint16_t>(k);
-
-      const int i = son[c];
-      prnt[i] = static_cast<std::int16_t>(l);
-      if (i < T) prnt[i + 1] = static_cast<std::int16_t>(l);
-
-      const int j = son[l];
-      son[l] = static_cast<std::int16_t>(i);
-      prnt[j] = static_cast<std::int16_t>(c);
-      if (j < T) prnt[j + 1] = static_cast<std::int16_t>(c);
-      son[c] = static_cast<std::int16_t>(j);
-
-      c = l;
-    }
-  } while ((c = prnt[c]) != 0);
 }
 
 }  // namespace lzhuf

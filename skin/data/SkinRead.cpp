@@ -1,102 +1,8 @@
 #include "SkinRead.h"
 
-#include <cstring>
-#include <new>
 #include <utility>
 
-#include "LzhufModel.h"
-
-using namespace lzhuf;
-
 namespace {
-
-// Everything one decode needs besides the streams.
-struct TDecodeTables {
-  THuffTree Tree;
-  std::uint8_t TextBuf[N + F - 1];
-};
-
-class TBitInput {
- public:
-  explicit TBitInput(const TLZH::TReadByte& readByte) : FReadByte(readByte) {}
-
-  int GetBit() {
-    Fill();
-    const int bit = (FBuffer >> 15) & 1;
-    FBuffer = static_cast<std::uint16_t>(FBuffer << 1);
-    --FLength;
-    return bit;
-  }
-
-  int GetByte() {
-    Fill();
-    const int byte = FBuffer >> 8;
-    FBuffer = static_cast<std::uint16_t>(FBuffer << 8);
-    FLength = static_cast<std::uint8_t>(FLength - 8);
-    return byte;
-  }
-
- private:
-  // Keeps more than 8 bits at hand; a byte the input does not deliver counts as 0.
-  void Fill() {
-    while (FLength <= 8) {
-      std::uint8_t byte = 0;
-      if (FReadByte(byte) != 1) byte = 0;
-      FBuffer = static_cast<std::uint16_t>(FBuffer | (byte << (8 - FLength)));
-      FLength = static_cast<std::uint8_t>(FLength + 8);
-    }
-  }
-
-  const TLZH::TReadByte& FReadByte;
-  std::uint16_t FBuffer = 0;
-  std::uint8_t FLength = 0;
-};
-
-int DecodeChar(THuffTree& tree, TBitInput& in) {
-  int c = tree.son[R];
-  while (c < T) c = tree.son[c + in.GetBit()];
-  c -= T;
-  tree.Update(c);
-  return c;
-}
-
-int DecodePosition(TBitInput& in) {
-  int i = in.GetByte();
-  const int upper = d_code[i] << 6;
-  for (int j = d_len[i] - 2; j > 0; --j) i = (i << 1) + in.GetBit();
-  return upper | (i & 0x3F);
-}
-
-void RunDecode(TDecodeTables& tables, std::int32_t count, const TLZH::TReadByte& readByte,
-               const TLZH::TWriteByte& writeByte) {
-  THuffTree& tree = tables.Tree;
-  std::uint8_t* text = tables.TextBuf;
-  tree.Start();
-  std::memset(text, ' ', N - F);
-  int r = N - F;
-  TBitInput in(readByte);
-
-  for (std::int64_t produced = 0; produced < count;) {
-    const int c = DecodeChar(tree, in);
-    if (c < 256) {
-      const auto byte = static_cast<std::uint8_t>(c);
-      writeByte(byte);
-      text[r] = byte;
-      r = (r + 1) & (N - 1);
-      ++produced;
-    } else {
-      const int source = (r - DecodePosition(in) - 1) & (N - 1);
-      const int length = c - 255 + THRESHOLD;
-      for (int k = 0; k < length; ++k) {
-        const std::uint8_t byte = text[(source + k) & (N - 1)];
-        writeByte(byte);
-        text[r] = byte;
-        r = (r + 1) & (N - 1);
-        ++produced;
-      }
-    }
-  }
-}
 
 std::int32_t ReadInt32(const std::uint8_t* p) {
   const std::uint32_t v = static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
@@ -122,33 +28,6 @@ std::vector<std::string> SplitNameList(std::string_view text) {
 
 }  // namespace
 
-TLZH::TLZH(std::pmr::memory_resource* tableMemory) : FTableMemory(tableMemory) {}
-
-void TLZH::Decode(std::int32_t count, const TReadByte& readByte, const TWriteByte& writeByte) {
-  void* memory = nullptr;
-  try {
-    memory = FTableMemory->allocate(sizeof(TDecodeTables), alignof(TDecodeTables));
-  } catch (const std::bad_alloc&) {
-    throw ElzhException(ElzhException::NoMemory);
-  }
-  auto* tables = static_cast<TDecodeTables*>(memory);
-  try {
-    RunDecode(*tables, count, readByte, writeByte);
-  } catch (...) {
-    try {
-      FTableMemory->deallocate(memory, sizeof(TDecodeTables), alignof(TDecodeTables));
-    } catch (...) {
-      // The decode's own failure is the one to report.
-    }
-    throw;
-  }
-  try {
-    FTableMemory->deallocate(memory, sizeof(TDecodeTables), alignof(TDecodeTables));
-  } catch (...) {
-    throw ElzhException(ElzhException::FreeFailed);
-  }
-}
-
 TSkinReader::TSkinReader(TSkinNotifier notifier) : FNotifier(std::move(notifier)) {}
 
 bool TSkinReader::Decompress(std::span<const std::uint8_t> packed, std::vector<std::uint8_t>& dest) {
@@ -159,17 +38,7 @@ bool TSkinReader::Decompress(std::span<const std::uint8_t> packed, std::vector<s
   if (length <= 0) return true;
   if (length > MaxExpansion * static_cast<std::int64_t>(bits.size())) return false;
 
-  dest.reserve(static_cast<std::size_t>(length) + F);
-  std::size_t position = 0;
-  TLZH lzh;
-  lzh.Decode(
-      length,
-      [&](std::uint8_t& byte) {
-        if (position >= bits.size()) return 0;
-        byte = bits[position++];
-        return 1;
-      },
-      [&](std::uint8_t byte) { dest.push_back(byte); });
+  TLZH().Decode(length, bits, dest);
   return true;
 }
 

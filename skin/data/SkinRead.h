@@ -43,6 +43,9 @@ class TLZH {
   // Produces count bytes through writeByte, none when count <= 0. A match that runs past count is
   // still copied whole, so up to F - 1 more bytes may come out. Input that ends early reads as zeros.
   void Decode(std::int32_t count, const TReadByte& readByte, const TWriteByte& writeByte);
+  // The same bytes from a bit stream in memory into dest (replacing its contents): the fast form,
+  // with no call per byte. dest must be able to hold count + F + 8 bytes while decoding.
+  void Decode(std::int32_t count, std::span<const std::uint8_t> bits, std::vector<std::uint8_t>& dest);
 
  private:
   std::pmr::memory_resource* FTableMemory;

@@ -1,11 +1,16 @@
-// The LZHUF decoder against streams made by an independent encoder, and its handling of lengths,
-// short input and table memory.
+// The LZHUF decoder against streams made by an independent encoder, its two forms against each
+// other, and its handling of lengths, short input and table memory.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <memory_resource>
+#include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "LzhEncoder.h"
 #include "LzhufModel.h"
 #include "SkinRead.h"
 #include "TestFiles.h"
@@ -46,7 +51,7 @@ TEST_P(LzhTestVector, DecompressReproducesTheOriginalExactly) {
   EXPECT_TRUE(out == expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(SharedTestData, LzhTestVector,
+INSTANTIATE_TEST_SUITE_P(TestData, LzhTestVector,
                          testing::Values("empty", "english", "gbk_article", "gradient_pixels", "long_run",
                                          "one_byte", "small_alphabet"));
 
@@ -67,6 +72,82 @@ TEST(LzhDecode, EveryShorterCountGivesAPrefixOfAtMost59ExtraBytes) {
     ASSERT_GE(out.size(), static_cast<std::size_t>(count));
     ASSERT_LE(out.size(), static_cast<std::size_t>(count) + 59);
     EXPECT_TRUE(std::equal(out.begin(), out.end(), expected.begin())) << "count " << count;
+  }
+}
+
+std::vector<std::uint8_t> DecodeBuffer(std::span<const std::uint8_t> bits, std::int32_t count) {
+  std::vector<std::uint8_t> out{7, 7};
+  TLZH().Decode(count, bits, out);
+  return out;
+}
+
+// The buffer form gives the callback form's bytes: whole streams, shorter counts, cut-off input.
+TEST(LzhDecode, BufferFormGivesTheSameBytesAsTheCallbackForm) {
+  for (const char* name : {"english", "gbk_article", "gradient_pixels", "long_run", "small_alphabet"}) {
+    const auto packed = Vector(name, ".lzh");
+    const auto bits = std::span(packed).subspan(4);
+    const auto length = static_cast<std::int32_t>(Vector(name, ".bin").size());
+    for (std::int32_t count : {1, 61, 4097, length}) {
+      EXPECT_TRUE(DecodeBuffer(bits, count) == DecodeBits(bits, count)) << name << " count " << count;
+    }
+    for (std::size_t cut : {std::size_t{0}, std::size_t{1}, std::size_t{7}, std::size_t{9}, bits.size() / 2}) {
+      const auto shorter = bits.first(std::min(cut, bits.size()));
+      EXPECT_TRUE(DecodeBuffer(shorter, length) == DecodeBits(shorter, length)) << name << " cut " << cut;
+    }
+  }
+  EXPECT_TRUE(DecodeBuffer({}, 0).empty());
+  EXPECT_TRUE(DecodeBuffer({}, -5).empty());
+}
+
+TEST(LzhDecode, MatchesRepeatTheirLastBytesAtEveryShortDistance) {
+  // A period below the match length makes each match overlap the bytes it produces.
+  for (int period = 1; period <= 20; ++period) {
+    std::vector<std::uint8_t> data(3000);
+    for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>('a' + i % period);
+    const auto packed = LzhEncode(data);
+    const auto bits = std::span(packed).subspan(4);
+    EXPECT_TRUE(DecodeBuffer(bits, 3000) == data) << "period " << period;
+    EXPECT_TRUE(DecodeBits(bits, 3000) == data) << "period " << period;
+  }
+}
+
+TEST(LzhDecode, MatchesReachBackIntoTheSpacesBeforeTheFirstByte) {
+  const std::string text = "      indented        text  ";
+  const std::vector<std::uint8_t> data(text.begin(), text.end());
+  const auto packed = LzhEncode(data);
+  EXPECT_LT(packed.size(), 4 + data.size());  // the spaces did come from matches
+  const auto bits = std::span(packed).subspan(4);
+  EXPECT_TRUE(DecodeBuffer(bits, static_cast<std::int32_t>(data.size())) == data);
+  EXPECT_TRUE(DecodeBits(bits, static_cast<std::int32_t>(data.size())) == data);
+}
+
+// A stream of one 3-byte match at position back from the start, coded by hand.
+std::vector<std::uint8_t> FirstMatchAt(int position) {
+  auto tree = std::make_unique<lzhuf::THuffTree>();
+  tree->Start();
+  std::vector<int> bits;
+  for (int node = tree->prnt[256 + lzhuf::T]; node != lzhuf::R; node = tree->prnt[node])
+    bits.insert(bits.begin(), node & 1);
+  const int upper = position >> 6;
+  for (int i = 0; i < lzhuf::p_len[upper]; ++i) bits.push_back((lzhuf::p_code[upper] >> (7 - i)) & 1);
+  for (int i = 5; i >= 0; --i) bits.push_back((position >> i) & 1);
+  std::vector<std::uint8_t> stream((bits.size() + 7) / 8, 0);
+  for (std::size_t i = 0; i < bits.size(); ++i) stream[i / 8] |= static_cast<std::uint8_t>(bits[i] << (7 - i % 8));
+  return stream;
+}
+
+TEST(LzhDecode, TheWindowBeforeTheFirstByteIsSpacesThenZeros) {
+  // The first byte is stored after N - F spaces; the F bytes beyond them were never written, and a
+  // match that runs past the last of them wraps around to the spaces.
+  using lzhuf::F;
+  using lzhuf::N;
+  const std::vector<std::uint8_t> spaces(3, ' '), zeros(3, 0), wrapping{0, ' ', ' '};
+  for (const auto& [position, expected] : {std::pair{0, spaces}, std::pair{N - F - 1, spaces},
+                                           std::pair{N - F, wrapping}, std::pair{N - F + 2, zeros},
+                                           std::pair{N - 1, zeros}}) {
+    const auto stream = FirstMatchAt(position);
+    EXPECT_TRUE(DecodeBuffer(stream, 3) == expected) << "position " << position;
+    EXPECT_TRUE(DecodeBits(stream, 3) == expected) << "position " << position;
   }
 }
 
@@ -165,10 +246,12 @@ class TCountingMemory : public std::pmr::memory_resource {
 TEST(LzhTables, AreAllocatedForEachDecodeAndFreedAfterIt) {
   TCountingMemory memory;
   TLZH lzh(&memory);
+  std::vector<std::uint8_t> out;
   for (int i = 1; i <= 2; ++i) {
     lzh.Decode(10, [](std::uint8_t&) { return 0; }, [](std::uint8_t) {});
-    EXPECT_EQ(memory.Allocations, i);
-    EXPECT_EQ(memory.Frees, i);
+    lzh.Decode(10, {}, out);
+    EXPECT_EQ(memory.Allocations, 2 * i);
+    EXPECT_EQ(memory.Frees, 2 * i);
   }
 }
 

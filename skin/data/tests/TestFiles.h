@@ -1,4 +1,4 @@
-// Files the tests read: the shared test data (folder in TOLVANE_TESTDATA) and build outputs.
+// Files the tests read: the test data (folder in TOLVANE_TESTDATA, set by CTest) and build outputs.
 #pragma once
 
 #include <cstdint>

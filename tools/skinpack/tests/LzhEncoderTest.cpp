@@ -88,7 +88,7 @@ TEST(LzhEncoder, RoundTripsALargeInputWithManyTreeRebuilds) {
   EXPECT_EQ(RoundTrip(data), data);
 }
 
-TEST(LzhEncoder, RoundTripsTheSharedTestData) {
+TEST(LzhEncoder, RoundTripsTheTestVectors) {
   const char* dir = std::getenv("TOLVANE_TESTDATA");
   ASSERT_TRUE(dir);
   for (const char* name : {"empty", "english", "gbk_article", "gradient_pixels", "long_run", "one_byte",
