@@ -48,6 +48,7 @@ HRGN RegionOfPicture(tk::TBitmap& picture, int x0, int y0) {
       const int start = x;
       while (x < width && !(keyed(row[4 * x + 2], 0xFF) && keyed(row[4 * x + 1], 0x00) && keyed(row[4 * x], 0xFF))) ++x;
       if (x > start) {
+        if (rects.size() == rects.capacity()) rects.reserve(rects.capacity() + RectBufferStep);
         rects.push_back(RECT{x0 + start, y0 + y, x0 + x, y0 + y + 1});
         if (static_cast<int>(rects.size()) >= RectsPerRegionBatch) flush();
       }
