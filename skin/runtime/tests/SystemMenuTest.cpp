@@ -211,6 +211,34 @@ TEST_F(SystemMenuTest, ADoubleClickOnTheIconClosesTheForm) {
   ASSERT_TRUE(WaitFor([&] { return closes == 1; }));
 }
 
+TEST_F(SystemMenuTest, ASecondOpeningWithinTheDoubleClickTimeOpensNothingAndClosesFromTheIcon) {
+  MakeSkinnedForm(400, 300);
+  int closes = 0;
+  form->OnClose = [&](tk::TObject*, tk::TCloseAction&) { ++closes; };
+  Activate();
+  Painter()->DoubleClickTime = 60000;  // every opening in this test comes within it
+  const POINT at = ClientPoint();
+  {
+    MenuWatcher watcher;
+    OpenAndClose(watcher, [&] { Painter()->OpenSystemMenu(at); });
+  }
+  {
+    MenuWatcher watcher;
+    Painter()->OpenSystemMenu(at);
+    tk::testing::PumpMessages(200);
+    EXPECT_FALSE(watcher.opened);
+    EXPECT_EQ(closes, 0);
+  }
+  // Once more, now with the icon hot, as its second click makes it: the window closes.
+  {
+    MenuWatcher watcher;
+    OpenAndClose(watcher, [&] { Painter()->OpenSystemMenu(at); });
+  }
+  Painter()->SetHotObject(&Button(kIcon));
+  Painter()->OpenSystemMenu(at);
+  ASSERT_TRUE(WaitFor([&] { return closes == 1; }));
+}
+
 TEST_F(SystemMenuTest, APressOnTheCaptionOfAMaximizedWindowDoesNotDragIt) {
   std::unique_ptr<MessageRecorder> recorder;
   // Below the frame painter: it sees what the painter passes on.
