@@ -74,6 +74,8 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
   void PaintFrame(HDC dc = nullptr);
   void PaintTitle(HDC dc);
   void UpdateRegion();
+  // The region UpdateRegion gives a window of this size (rectangle, or shaped by the borders).
+  tk::UniqueRegion BuildRegion(int width, int height) const;
 
   // --- caption buttons and non-client mouse (CaptionButtons.cpp) ---
   void BuildCaptionButtons();
