@@ -269,12 +269,10 @@ TEST_F(CaptionButtonsTest, WithoutTheHintOptionNoHintShows) {
   EXPECT_FALSE(skin->CaptionHintShown());
 }
 
-TEST_F(CaptionButtonsTest, TheIconButtonDrawsTheWindowsIcon) {
-  MakeSkinnedForm(400, 300);
-  Activate();
-  // A small icon of one colour that the icon picture's 16 bits per pixel keep exactly.
+// A small icon of one colour that the icon picture's 16 bits per pixel keep exactly.
+constexpr COLORREF iconColour = RGB(0, 255, 255);
+tk::UniqueIcon SolidIcon() {
   const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-  const COLORREF iconColour = RGB(0, 255, 255);
   tk::TBitmap colour(cx, cy);
   tk::UniqueBrush brush(CreateSolidBrush(iconColour));
   RECT all{0, 0, cx, cy};
@@ -282,7 +280,13 @@ TEST_F(CaptionButtonsTest, TheIconButtonDrawsTheWindowsIcon) {
   tk::TBitmap mask(cx, cy);
   FillRect(mask.Canvas().Handle(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   ICONINFO info{TRUE, 0, 0, mask.Handle(), colour.Handle()};
-  tk::UniqueIcon icon(CreateIconIndirect(&info));
+  return tk::UniqueIcon(CreateIconIndirect(&info));
+}
+
+TEST_F(CaptionButtonsTest, TheIconButtonDrawsTheWindowsIcon) {
+  MakeSkinnedForm(400, 300);
+  Activate();
+  tk::UniqueIcon icon = SolidIcon();
   ASSERT_TRUE(icon);
   SendMessageW(Wnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.Get()));
   const RECT b = Button(kIcon).Bounds;
@@ -301,6 +305,36 @@ TEST_F(CaptionButtonsTest, TheIconButtonDrawsTheWindowsIcon) {
   EXPECT_EQ(WindowPixel(Wnd(), b.left + 2, b.top + 2), iconColour);
   EXPECT_EQ(WindowPixel(Wnd(), b.right - 2, b.bottom - 2), iconColour);
   EXPECT_EQ(WindowPixel(Wnd(), b.right + 1, b.top + 2), BorderColour(3, 1));
+  SendMessageW(Wnd(), WM_SETICON, ICON_SMALL, 0);
+}
+
+// Makes a form the application's main form for a while.
+class MainFormFor {
+ public:
+  explicit MainFormFor(tk::TCustomForm* form) : form_(form) { tk::Application->AddForm(form); }
+  ~MainFormFor() { tk::Application->RemoveForm(form_); }
+
+ private:
+  tk::TCustomForm* form_;
+};
+
+TEST_F(CaptionButtonsTest, TheApplicationsIconIsDrawnEightPixelsInCentredOnTheCaptionText) {
+  MakeSkinnedForm(400, 300);
+  ASSERT_EQ(tk::Application->MainForm(), nullptr);
+  MainFormFor main(form);
+  Activate();
+  tk::UniqueIcon icon = SolidIcon();
+  SendMessageW(Wnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.Get()));
+  RepaintFrame();
+  const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+  const RECT text = Painter()->TextRect;
+  const int top = (text.top + text.bottom - cy) / 2;
+  EXPECT_EQ(WindowPixel(Wnd(), 8, top), iconColour);
+  EXPECT_EQ(WindowPixel(Wnd(), 8 + cx - 1, top + cy - 1), iconColour);
+  EXPECT_EQ(WindowPixel(Wnd(), 7, top + cy / 2), BorderColour(3, 1));
+  EXPECT_EQ(WindowPixel(Wnd(), 8 + cx, top + cy / 2), BorderColour(3, 1));
+  // Its button's bounds stay where the skin puts them, for clicks.
+  EXPECT_EQ(Button(kIcon).Bounds.left, 4);
   SendMessageW(Wnd(), WM_SETICON, ICON_SMALL, 0);
 }
 

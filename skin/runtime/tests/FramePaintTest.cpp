@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "FrameTestSupport.h"
+#include "RealInput.h"
 
 using namespace skin_test;
 
@@ -180,6 +181,15 @@ TEST_F(FramePaintTest, AMinimizedWindowShowsOnlyItsTitleOnTheButtonFace) {
   EXPECT_TRUE(title == BorderColour(3, 1) || title == BorderColour(3, 2));
   EXPECT_EQ(WindowPixel(Wnd(), size.cx - 2, TitleHeight / 2), title);
   if (size.cy > TitleHeight + 1) EXPECT_EQ(WindowPixel(Wnd(), size.cx / 2, size.cy - 1), TableColour(scButtonFace));
+  // A double click on it restores it.
+  const POINT at = ScreenPoint(POINT{size.cx / 2, TitleHeight / 2});
+  MoveMouse(at);
+  LeftDown(at);
+  LeftUp(at);
+  LeftDown(at);
+  LeftUp(at);
+  ASSERT_TRUE(WaitFor([&] { return !IsIconic(Wnd()); }));
+  EXPECT_EQ(Painter()->ShowState, ssNormal);
 }
 
 TEST_F(FramePaintTest, ACaptionlessFormKeepsNoFrame) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "RealInput.h"
 #include "SkinnedFormFixture.h"
 
 namespace skin_test {
@@ -45,6 +46,11 @@ HWND VisibleMenuWindow();
 
 class SkinnedFrameTest : public SkinnedFormTest {
  protected:
+  void SetUp() override {
+    SkinnedFormTest::SetUp();
+    // The cursor starts away from where the forms go, so no button starts hot.
+    skin_test::MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 10, 5});
+  }
   void TearDown() override {
     if (other) tk::TComponent::Free(other);
     other = nullptr;

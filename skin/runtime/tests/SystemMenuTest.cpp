@@ -273,4 +273,24 @@ TEST_F(SystemMenuTest, HitTestingAnswersCaptionForTheTitleBand) {
   EXPECT_EQ(hit(POINT{LeftWidth + 50, TitleHeight + 50}), HTCLIENT);
 }
 
+TEST_F(SystemMenuTest, HitTestingAnswersMenuForTheMenuBand) {
+  beforeSkin = [](tk::TForm& f) {
+    auto* menu = new tk::TMainMenu(&f);
+    auto* item = new tk::TMenuItem(menu);
+    item->SetCaption("File");
+    menu->Items()->Add(item);
+    f.SetMenu(menu);
+  };
+  MakeSkinnedForm(400, 300);
+  ASSERT_TRUE(Painter()->HasMenuBand());
+  const int menuHeight = Painter()->MenuHeight;
+  auto hit = [&](POINT framePoint) {
+    const POINT p = ScreenPoint(framePoint);
+    return SendMessageW(Wnd(), WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+  };
+  EXPECT_EQ(hit(POINT{200, TitleHeight + menuHeight / 2}), HTMENU);
+  EXPECT_EQ(hit(POINT{200, TitleHeight / 2}), HTCAPTION);
+  EXPECT_EQ(hit(POINT{200, TitleHeight + menuHeight + 5}), HTCLIENT);
+}
+
 }  // namespace
