@@ -326,7 +326,7 @@ LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam) {
   HideHint();
   TNCObject* object = ObjectAt(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
   if (!object) return PassOn(WM_NCLBUTTONUP, wParam, lParam);
-  // Only the button pressed (and still hot) acts; a release elsewhere does nothing.
+  // The hot button acts (the one pressed, unless the mouse moved on); a release elsewhere does nothing.
   if (auto* button = dynamic_cast<TWinSysButton*>(object); button && HotObject == button) {
     button->Release();
     ClickButton(*button, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
