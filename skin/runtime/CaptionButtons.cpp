@@ -84,29 +84,83 @@ std::string TWinSysButton::HintText() const {
   }
 }
 
-void TWinSysButton::PaintInto(HDC dc, int frame) {
+void TWinSysButton::PaintInto(HDC dc, POINT origin, int frame) {
   if (IsIcon()) {
-    Owner->PaintObject(*this);
+    Owner->DrawIconButton(dc, *this, origin);
     return;
   }
   if (Element->Bitmap.Empty()) return;
-  DrawFrameStretched(dc, Bounds, Element->Bitmap, true, std::max(Element->FrameCount, 1), frame);
+  RECT at = Bounds;
+  OffsetRect(&at, -origin.x, -origin.y);
+  DrawFrameStretched(dc, at, Element->Bitmap, true, std::max(Element->FrameCount, 1), frame);
 }
 
 void TWinSysButton::Paint() {
-  if (!Owner->Wnd || Element->Bitmap.Empty() || IsIcon()) return;
-  tk::WindowDC dc(Owner->Wnd, true);
-  // Straight onto the window: the part of the title band under the button first, so that a
-  // transparent picture does not pile up on the previous state.
-  const RECT b = Bounds;
-  if (Element->Align != 100 && !Owner->TitleBuffer.Empty())
-    BitBlt(dc.Get(), b.left, b.top, b.right - b.left, b.bottom - b.top, Owner->TitleBuffer.Canvas().Handle(), b.left, b.top,
+  if (!Owner->Wnd) return;
+  const RECT area = IsIcon() ? Owner->IconButtonArea(*this) : Bounds;
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  if (width <= 0 || height <= 0 || (!IsIcon() && Element->Bitmap.Empty())) return;
+  tk::WindowDC window(Owner->Wnd, true);
+  if (!window.Get()) return;
+  // Composed off screen on what lies under the button (the title band as it was before its
+  // buttons, so a transparent picture never piles up on the previous state), then copied once.
+  tk::TBitmap piece(width, height);
+  HDC pieceDC = piece.Canvas().Handle();
+  const tk::TBitmap& background = Owner->TitleBackground;
+  if (Element->Align != 100 && area.right <= background.Width() && area.bottom <= background.Height())
+    BitBlt(pieceDC, 0, 0, width, height, const_cast<tk::TBitmap&>(background).Canvas().Handle(), area.left, area.top,
            SRCCOPY);
-  PaintInto(dc.Get(), StateFrame());
+  else
+    BitBlt(pieceDC, 0, 0, width, height, window.Get(), area.left, area.top, SRCCOPY);
+  PaintInto(pieceDC, POINT{area.left, area.top}, StateFrame());
+  BitBlt(window.Get(), area.left, area.top, width, height, pieceDC, 0, 0, SRCCOPY);
 }
 
-// The icon of the window in the title band (drawn into the window DC or the title buffer).
-void TWinSkinForm::PaintObject(TNCObject& object) { object.Paint(); }
+namespace {
+
+// The program's main window stands for the application window of the icon button.
+HWND ApplicationWindow() {
+  if (!tk::Application || !tk::Application->MainForm()) return nullptr;
+  return tk::Application->MainForm()->HandleIfAllocated();
+}
+
+// The application's small icon at the small-icon size (a copy the caller owns), or none.
+tk::UniqueIcon ApplicationSmallIcon() {
+  HWND app = ApplicationWindow();
+  if (!app) return tk::UniqueIcon();
+  HICON icon = reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_BIG, 0));
+  if (!icon) return tk::UniqueIcon();
+  const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+  return tk::UniqueIcon(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
+}
+
+// Where the application icon goes: x = 8, centred on the caption text.
+RECT ApplicationIconRect(const RECT& textRect) {
+  const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+  const int top = (textRect.top + textRect.bottom - cy) / 2;
+  return RECT{8, top, 8 + cx, top + cy};
+}
+
+}  // namespace
+
+RECT TWinSkinForm::IconButtonArea(const TWinSysButton& button) {
+  if (ApplicationSmallIcon()) return ApplicationIconRect(TextRect);
+  return button.Bounds;
+}
+
+void TWinSkinForm::DrawIconButton(HDC dc, const TWinSysButton& button, POINT origin) {
+  if (tk::UniqueIcon icon = ApplicationSmallIcon()) {
+    const RECT at = ApplicationIconRect(TextRect);
+    DrawIconEx(dc, at.left - origin.x, at.top - origin.y, icon.Get(), at.right - at.left, at.bottom - at.top, 0, nullptr,
+               DI_NORMAL);
+    return;
+  }
+  if (IconBitmap.Empty()) return;
+  RECT at = button.Bounds;
+  OffsetRect(&at, -origin.x, -origin.y);
+  DrawTransparent(dc, at, IconBitmap, SkinKeyColour);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Building, showing and laying out
@@ -166,31 +220,37 @@ bool TWinSkinForm::ButtonShown(const TWinSysButton& button) const {
   const TDataSkinSysButton& e = *button.Element;
   bool shown = VisibilityHolds(*this, e.Visibility, true, e.Action) && VisibilityHolds(*this, e.Visibility1, false, e.Action);
   if (e.Action == baClose && !(CaptionFlags & cfSystemMenu)) shown = false;
-  if (IsIconAction(e.Action) || e.Action == baIcon3) {
-    if (BorderKind == bkDialog) shown = false;
-  }
+  if ((IsIconAction(e.Action) || e.Action == baIcon3) && BorderKind == bkDialog) shown = false;
   return shown;
 }
 
-void TWinSkinForm::UpdateCaptionButtons(int titleWidth) {
+// Before the caption text is placed: the right-aligned buttons shown decide its room.
+void TWinSkinForm::UpdateButtonVisibility() {
   const bool sysMenu = (CaptionFlags & cfSystemMenu) != 0;
   for (auto& button : CaptionButtons) {
-    const TDataSkinSysButton& e = *button->Element;
+    const int action = button->Element->Action;
     button->Visible = ButtonShown(*button);
-    if (e.Action == baMaximize) button->Enabled = (CaptionFlags & cfMaximizeBox) && sysMenu;
-    if (e.Action == baMinimize) button->Enabled = (CaptionFlags & cfMinimizeBox) && sysMenu;
+    if (action == baMaximize) button->Enabled = (CaptionFlags & cfMaximizeBox) && sysMenu;
+    if (action == baMinimize) button->Enabled = (CaptionFlags & cfMinimizeBox) && sysMenu;
+  }
+}
+
+// After the caption text is placed: some buttons sit beside it.
+void TWinSkinForm::LayoutCaptionButtons(int windowWidth) {
+  for (auto& button : CaptionButtons) {
+    const TDataSkinSysButton& e = *button->Element;
     if (!button->Visible || e.Bitmap.Empty()) continue;
     const int w = e.Bitmap.Width() / std::max(e.FrameCount, 1);
     const int h = e.Bitmap.Height();
     int left = 0, top = e.YCoord;
     switch (e.Align) {
       case 0: left = e.XCoord; break;
-      case 1: left = titleWidth - e.XCoord; break;
+      case 1: left = windowWidth - e.XCoord; break;
       case 2: case 8: left = TextRect.left - w - e.XCoord; break;
       case 3: case 9: left = TextRect.right + e.XCoord; break;
       case 100: {
         const int menuBarLeft = SkinData->MenuBar ? SkinData->MenuBar->LeftWidth : 0;
-        left = titleWidth - e.XCoord - RightWidth() - menuBarLeft;
+        left = windowWidth - e.XCoord - RightWidth() - menuBarLeft;
         top = TitleHeight() + (MenuHeight - h) / 2;
         break;
       }
@@ -204,28 +264,11 @@ void TWinSkinForm::PaintCaptionButtons(HDC titleDC) {
   for (auto& button : CaptionButtons) {
     const TDataSkinSysButton& e = *button->Element;
     if (!button->Visible || e.Align == 100) continue;
-    if (IsIconAction(e.Action)) {
-      // The application's small icon at x = 8, centred on the caption text.
-      HWND app = tk::Application && tk::Application->MainForm() ? tk::Application->MainForm()->HandleIfAllocated() : nullptr;
-      HICON icon = nullptr;
-      if (app) {
-        icon = reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_SMALL, 0));
-        if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_BIG, 0));
-      }
-      const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-      if (icon) {
-        tk::UniqueIcon small(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
-        const int y = (TextRect.top + TextRect.bottom - cy) / 2;
-        if (small) DrawIconEx(titleDC, 8, y, small.Get(), cx, cy, 0, nullptr, DI_NORMAL);
-      } else if (!IconBitmap.Empty()) {
-        DrawTransparent(titleDC, button->Bounds, IconBitmap, SkinKeyColour);
-      }
-      continue;
-    }
     if (e.Bitmap.Empty()) continue;
+    // A full paint shows no mouse state: the normal picture, or the disabled one.
     const int frames = std::max(e.FrameCount, 1);
     const int frame = (frames < 4 || (NCActive && button->Enabled)) ? 1 : 4;
-    DrawFrameStretched(titleDC, button->Bounds, const_cast<tk::TBitmap&>(e.Bitmap), true, frames, frame);
+    button->PaintInto(titleDC, POINT{0, 0}, frame);
   }
 }
 
@@ -267,7 +310,7 @@ LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam) {
   HideHint();
   TNCObject* object = ObjectAt(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
   if (object) {
-    if (GetForegroundWindow() != Wnd && !IsChild) SetForegroundWindow(Wnd);
+    if (!NCActive) SetForegroundWindow(Wnd);
     object->Press();
     if (auto* menuButton = dynamic_cast<TMenuBtn*>(object)) {
       HotObject = menuButton;
@@ -283,9 +326,10 @@ LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam) {
   HideHint();
   TNCObject* object = ObjectAt(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
   if (!object) return PassOn(WM_NCLBUTTONUP, wParam, lParam);
+  // The hot button acts (the one pressed, unless the mouse moved on); a release elsewhere does nothing.
   if (auto* button = dynamic_cast<TWinSysButton*>(object); button && HotObject == button) {
     button->Release();
-    ClickButton(*button);
+    ClickButton(*button, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
   }
   return 0;
 }
@@ -325,11 +369,16 @@ LRESULT TWinSkinForm::OnNcRButtonDown(WPARAM wParam, LPARAM lParam) {
 // ---------------------------------------------------------------------------------------------
 // Actions
 
-void TWinSkinForm::ClickButton(TWinSysButton& button) {
+bool TWinSkinForm::HasCloseCommand() const {
+  HMENU menu = SysMenuHandle ? SysMenuHandle : GetSystemMenu(Wnd, FALSE);
+  return menu && GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1);
+}
+
+void TWinSkinForm::ClickButton(TWinSysButton& button, POINT screenPoint) {
   const int action = button.Element->Action;
   switch (action) {
     case baClose:
-      if (CaptionFlags & cfSystemMenu) {
+      if (HasCloseCommand()) {
         if (FrameTimer) FrameTimer->SetEnabled(false);
         PostMessageW(Wnd, WM_SYSCOMMAND, SC_CLOSE, 0);
       }
@@ -344,12 +393,9 @@ void TWinSkinForm::ClickButton(TWinSysButton& button) {
       break;
     case baIcon:
     case baIcon2:
-    case baIcon3: {
-      POINT p{};
-      GetCursorPos(&p);
-      OpenSystemMenu(POINT{p.x + 1, p.y + 1});
+    case baIcon3:
+      OpenSystemMenu(POINT{screenPoint.x + 1, screenPoint.y + 1});
       break;
-    }
     case baHelp:
       PostMessageW(Wnd, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
       break;

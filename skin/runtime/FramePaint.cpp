@@ -2,6 +2,7 @@
 // (composed off screen with the caption text and the caption buttons, then copied at once) and
 // the menu band.
 #include <algorithm>
+#include <optional>
 
 #include "ElementDrawing.h"
 #include "WinSkinData.h"
@@ -69,8 +70,9 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   if (!GetWindowRect(Wnd, &window)) return;
   const int width = window.right - window.left, height = window.bottom - window.top;
   if (width <= 0 || height <= 0) return;
-  tk::WindowDC own(dc ? nullptr : Wnd, true);
-  HDC target = dc ? dc : own.Get();
+  std::optional<tk::WindowDC> own;
+  if (!dc) own.emplace(Wnd, true);
+  HDC target = dc ? dc : own->Get();
   if (!target) return;
   try {
     if (ShowState != ssMinimized) PaintBorders(target, width, height);
@@ -117,8 +119,12 @@ void TWinSkinForm::PaintTitle(HDC dc) {
   const RECT topTarget = minimized ? RECT{0, 0, width, TitleHeight()} : RECT{LeftWidth(), 0, width - RightWidth(), TitleHeight()};
   PaintBorderSide(buffer, SkinData->Borders[sdTop].get(), topTarget, true, NCActive);
   const RECT titleRect{0, 0, width, TitleHeight()};
+  UpdateButtonVisibility();
   DrawCaptionText(buffer, titleRect);
-  UpdateCaptionButtons(width);
+  LayoutCaptionButtons(width);
+  // What lies under the buttons, for repainting one of them alone.
+  TitleBackground.SetSize(width, bandHeight);
+  BitBlt(TitleBackground.Canvas().Handle(), 0, 0, width, bandHeight, buffer, 0, 0, SRCCOPY);
   PaintCaptionButtons(buffer);
   BitBlt(dc, 0, 0, width, bandHeight, buffer, 0, 0, SRCCOPY);
   SetBkMode(dc, OPAQUE);
@@ -176,7 +182,8 @@ void TWinSkinForm::DrawCaptionText(HDC dc, const RECT& r) {
     if (RightToLeft) OffsetRect(&block, 10, 0);
     else block.right = std::min<LONG>(block.right, r.right - textRightClip);
   }
-  if (BorderKind == bkDialog && alignment == 0) OffsetRect(&block, -16, 0);
+  // Dialogs show no icon: their text starts where the icon would be.
+  if (BorderKind == bkDialog && alignment == 0) block.left -= 16;
 
   if (title && !title->Bitmap.Empty()) {
     auto& strip = const_cast<tk::TBitmap&>(title->Bitmap);

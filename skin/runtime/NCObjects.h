@@ -40,9 +40,11 @@ class TNCObject {
 class TWinSysButton : public TNCObject {
  public:
   TWinSysButton(TWinSkinForm* owner, TDataSkinSysButton* element) : TNCObject(owner), Element(element) {}
+  // Repaints the button for its state straight onto the window, in one copy.
   void Paint() override;
-  // Draws the button's picture for its state into a DC whose origin is the window's top-left.
-  void PaintInto(HDC dc, int frame);
+  // Draws frame `frame` of the button's picture (an icon button: its icon) into a DC whose (0, 0)
+  // lies at `origin` in frame coordinates.
+  void PaintInto(HDC dc, POINT origin, int frame);
   // The frame of the strip that shows the current state.
   int StateFrame() const;
   bool IsIcon() const;

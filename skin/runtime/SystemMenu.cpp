@@ -84,8 +84,6 @@ void TWinSkinForm::OpenSystemMenu(POINT screenPoint) {
   LastSysMenuOpen = now;
   BuildSystemMenu();
   if (SysMenu) SysMenu->PopupFor(Wnd, screenPoint.x, screenPoint.y);
-  // A click inside the double-click time after the menu closed is a new opening, not a double click.
-  LastSysMenuOpen = GetTickCount() - (GetTickCount() - now > DoubleClickTime ? DoubleClickTime + 1 : 0);
 }
 
 LRESULT TWinSkinForm::OnSysMenuCommand(WPARAM wParam, LPARAM lParam, bool& handled) {

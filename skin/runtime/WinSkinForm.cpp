@@ -317,9 +317,10 @@ void TWinSkinForm::RefreshSkin() {
     SetWindowPos(Wnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top + 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(Wnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  // While refreshing the region is remade even at the same size: the new skin may shape it.
+  UpdateRegion();
   SendEndOfAttach();
   FrameState = fsRunning;
-  UpdateRegion();
   RedrawWindow(Wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 

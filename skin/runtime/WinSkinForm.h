@@ -74,16 +74,22 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
   void PaintFrame(HDC dc = nullptr);
   void PaintTitle(HDC dc);
   void UpdateRegion();
+  // The region UpdateRegion gives a window of this size (rectangle, or shaped by the borders).
+  tk::UniqueRegion BuildRegion(int width, int height) const;
 
   // --- caption buttons and non-client mouse (CaptionButtons.cpp) ---
   void BuildCaptionButtons();
   TNCObject* ObjectAt(POINT screenPoint);
   void SetHotObject(TNCObject* object) { HotObject = object; }
-  void PaintObject(TNCObject& object);
+  // The icon of an icon button: the application's small icon at x = 8, else the window's icon
+  // picture in the button's bounds; drawn into a DC whose (0, 0) lies at `origin`.
+  void DrawIconButton(HDC dc, const TWinSysButton& button, POINT origin);
+  RECT IconButtonArea(const TWinSysButton& button);
   void MaximizeToggle();
   void MinimizeToggle();
   void RestoreFromMaxOrMin();
-  void ClickButton(TWinSysButton& button);
+  // The button's action; screenPoint is where it was clicked.
+  void ClickButton(TWinSysButton& button, POINT screenPoint);
 
   // --- system menu (SystemMenu.cpp) ---
   void OpenSystemMenu(POINT screenPoint);
@@ -119,6 +125,7 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
   std::wstring CaptionSuffix = L"  ";
   tk::TBitmap IconBitmap;
   tk::TBitmap TitleBuffer;
+  tk::TBitmap TitleBackground;  // the title band as composed before its caption buttons
   std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
   TNCObject* HotObject = nullptr;
   std::vector<TSkinControl*> Painters;
@@ -181,7 +188,9 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
   void RestoreSysMenuStyle();
 
   // --- CaptionButtons.cpp ---
-  void UpdateCaptionButtons(int titleWidth);
+  void UpdateButtonVisibility();
+  void LayoutCaptionButtons(int windowWidth);
+  bool HasCloseCommand() const;
   bool ButtonShown(const TWinSysButton& button) const;
   void PaintCaptionButtons(HDC titleDC);
   LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);

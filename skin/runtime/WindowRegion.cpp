@@ -15,11 +15,19 @@ namespace {
 constexpr int RectsPerRegionBatch = 2000;
 constexpr int RectBufferStep = 500;
 
-// Region of the non-magenta pixels of a 32-bit copy of the picture, placed at (x, y).
+// Region of the non-magenta pixels of the picture, placed at (x0, y0).
 HRGN RegionOfPicture(tk::TBitmap& picture, int x0, int y0) {
-  tk::TBitmap bits;
-  bits.Assign(picture);
-  bits.SetPixelFormat(tk::TPixelFormat::pf32bit);
+  // Cut pictures come as 24-bit DIBs and are read as they are (a copy would cost more than the
+  // scan); any other format is brought to 32 bits first.
+  tk::TBitmap converted;
+  tk::TBitmap* source = &picture;
+  if (picture.PixelFormat() != tk::TPixelFormat::pf24bit && picture.PixelFormat() != tk::TPixelFormat::pf32bit) {
+    converted.Assign(picture);
+    converted.SetPixelFormat(tk::TPixelFormat::pf32bit);
+    source = &converted;
+  }
+  tk::TBitmap& bits = *source;
+  const int step = bits.BitCount() / 8;
   const int width = bits.Width(), height = bits.Height();
   HRGN result = CreateRectRgn(0, 0, 0, 0);
   std::vector<RECT> rects;
@@ -40,14 +48,18 @@ HRGN RegionOfPicture(tk::TBitmap& picture, int x0, int y0) {
   };
   // A pixel is transparent when each channel lies within one step above the key's.
   auto keyed = [](uint8_t value, uint8_t key) { return value >= key && value <= std::min(key + 1, 255); };
+  auto transparent = [&](const uint8_t* pixel) {
+    return keyed(pixel[2], 0xFF) && keyed(pixel[1], 0x00) && keyed(pixel[0], 0xFF);  // stored blue, green, red
+  };
   for (int y = 0; y < height; ++y) {
     const uint8_t* row = bits.ScanLine(y);
     int x = 0;
     while (x < width) {
-      while (x < width && keyed(row[4 * x + 2], 0xFF) && keyed(row[4 * x + 1], 0x00) && keyed(row[4 * x], 0xFF)) ++x;
+      while (x < width && transparent(row + step * x)) ++x;
       const int start = x;
-      while (x < width && !(keyed(row[4 * x + 2], 0xFF) && keyed(row[4 * x + 1], 0x00) && keyed(row[4 * x], 0xFF))) ++x;
+      while (x < width && !transparent(row + step * x)) ++x;
       if (x > start) {
+        if (rects.size() == rects.capacity()) rects.reserve(rects.capacity() + RectBufferStep);
         rects.push_back(RECT{x0 + start, y0 + y, x0 + x, y0 + y + 1});
         if (static_cast<int>(rects.size()) >= RectsPerRegionBatch) flush();
       }
@@ -84,26 +96,28 @@ void TWinSkinForm::UpdateRegion() {
   if (Region && width == RegionSize.cx && height == RegionSize.cy && FormKind != fkMDIChild && FrameState != fsRefreshing)
     return;
 
-  const auto& b = SkinData->Borders;
-  auto trans = [&](int side) { return b[side] && b[side]->Trans == 1; };
-  tk::UniqueRegion region;
-  if (!trans(sdLeft) && !trans(sdRight) && !trans(sdTop) && !trans(sdBottom)) {
-    region.Reset(CreateRectRgn(0, 0, width, height));
-  } else {
-    // The client part, menu band included.
-    region.Reset(CreateRectRgn(LeftWidth(), TitleHeight(), width - RightWidth(), height - BottomHeight()));
-    if (BorderKind != bkNoCaption) {
-      const bool active = NCActive;
-      AddSide(region.Get(), b[sdLeft].get(), RECT{0, 0, LeftWidth(), height}, false, active, trans(sdLeft) && height > 1);
-      AddSide(region.Get(), b[sdRight].get(), RECT{width - RightWidth(), 0, width, height}, false, active,
-              trans(sdRight) && height > 1);
-      AddSide(region.Get(), b[sdTop].get(), RECT{LeftWidth(), 0, width - RightWidth(), TitleHeight()}, true, active,
-              trans(sdTop) && TitleHeight() > 1);
-      AddSide(region.Get(), b[sdBottom].get(), RECT{LeftWidth(), height - BottomHeight(), width - RightWidth(), height},
-              true, active, trans(sdBottom) && BottomHeight() >= 2);
-    }
-  }
+  tk::UniqueRegion region = BuildRegion(width, height);
   RegionSize = SIZE{width, height};
   // The window takes the region over and deletes the one it had.
-  if (SetWindowRgn(Wnd, region.Get(), TRUE)) Region = region.Release();
+  if (region && SetWindowRgn(Wnd, region.Get(), TRUE)) Region = region.Release();
+}
+
+tk::UniqueRegion TWinSkinForm::BuildRegion(int width, int height) const {
+  const auto& b = SkinData->Borders;
+  auto trans = [&](int side) { return b[side] && b[side]->Trans == 1; };
+  if (!trans(sdLeft) && !trans(sdRight) && !trans(sdTop) && !trans(sdBottom))
+    return tk::UniqueRegion(CreateRectRgn(0, 0, width, height));
+  // The client part, menu band included.
+  tk::UniqueRegion region(CreateRectRgn(LeftWidth(), TitleHeight(), width - RightWidth(), height - BottomHeight()));
+  if (BorderKind != bkNoCaption) {
+    const bool active = NCActive;
+    AddSide(region.Get(), b[sdLeft].get(), RECT{0, 0, LeftWidth(), height}, false, active, trans(sdLeft) && height > 1);
+    AddSide(region.Get(), b[sdRight].get(), RECT{width - RightWidth(), 0, width, height}, false, active,
+            trans(sdRight) && height > 1);
+    AddSide(region.Get(), b[sdTop].get(), RECT{LeftWidth(), 0, width - RightWidth(), TitleHeight()}, true, active,
+            trans(sdTop) && TitleHeight() > 1);
+    AddSide(region.Get(), b[sdBottom].get(), RECT{LeftWidth(), height - BottomHeight(), width - RightWidth(), height},
+            true, active, trans(sdBottom) && BottomHeight() >= 2);
+  }
+  return region;
 }

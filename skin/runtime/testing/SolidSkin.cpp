@@ -36,6 +36,8 @@ std::vector<uint8_t> Strip(int frameWidth, int frameHeight, int frames, bool ver
 COLORREF BorderColour(int side, int frame) { return RGB(10 * side, 100 + 40 * frame, 20); }
 COLORREF CaptionButtonColour(int action, int frame) { return RGB(200, 30 * action + 10, 40 * frame); }
 COLORREF RestoreColour(int frame) { return RGB(150, 150, 40 * frame); }
+COLORREF CustomButtonColour(int frame) { return RGB(60, 200, 40 * frame); }
+COLORREF TextBackColour(int part, int frame) { return RGB(240, 20 + 60 * part, 100 + 50 * frame); }
 COLORREF MenuItemColour(int frame) { return RGB(30, 30 * frame, 200); }
 COLORREF MenuBackgroundColour() { return RGB(220, 210, 90); }
 COLORREF MenuBarColour(int frame) { return RGB(90, 60 * frame, 60); }
@@ -51,8 +53,11 @@ std::string SolidSkinDescription(const SolidSkinOptions& o) {
   d << "Right=right.bmp\nRightFrame=2\nRightStretch=1\nRightTrans=" << trans << "\nRightTopHeight=" << TitleHeight
     << "\nRightBotHeight=" << BottomHeight << "\n";
   d << "Top=top.bmp\nTopFrame=2\nTopStretch=1\nTopTrans=" << trans << "\nTopTopHeight=8\nTopBotHeight=8\n";
-  d << "Bottom=bottom.bmp\nBottomFrame=2\nBottomStretch=1\nBottomTrans=" << trans << "\nBottomTopHeight=8\nBottomBotHeight=8\n";
-  d << "TextShift=24\nTextShiftVert=0\nTextRightClip=70\n";
+  const int bottomTrans = o.transparentCorners || o.bottomMagentaCorner ? 1 : 0;
+  d << "Bottom=bottom.bmp\nBottomFrame=2\nBottomStretch=1\nBottomTrans=" << bottomTrans
+    << "\nBottomTopHeight=8\nBottomBotHeight=8\n";
+  d << "TextShift=" << TextShift << "\nTextShiftVert=0\nTextRightClip=" << TextRightClip << "\n";
+  if (o.textBack) d << "TextBack=textback.bmp\nTXTBackleft=" << TextBackEnd << "\nTXTBackRight=" << TextBackEnd << "\n";
   if (o.menuBar) d << "menuBar=menubar.bmp\nTileMenu=1\nTileLeftMenu=2\nTileRightMenu=2\n";
   if (o.captionButtons) {
     d << "[Button0]\nButtonImage=close.bmp\nAlign=1\nXCoord=" << CloseX << "\nYCoord=4\nAction=0\nVisibility=0\nframe=4\n";
@@ -60,6 +65,9 @@ std::string SolidSkinDescription(const SolidSkinOptions& o) {
     d << "[Button2]\nButtonImage=min.bmp\nAlign=1\nXCoord=" << MinX << "\nYCoord=4\nAction=2\nVisibility=8\nframe=4\n";
     d << "[Button3]\nButtonImage=restore.bmp\nAlign=1\nXCoord=" << MaxX << "\nYCoord=4\nAction=1\nVisibility=1\nframe=4\n";
     d << "[Button4]\nAlign=0\nXCoord=4\nYCoord=4\nAction=3\nVisibility=0\n";
+    if (o.customButton)
+      d << "[Button5]\nButtonImage=custom.bmp\nAlign=1\nXCoord=" << CustomX << "\nYCoord=4\nAction=" << CustomAction
+        << "\nVisibility=" << CustomAction << "\nframe=4\n";
   }
   if (o.menuItem) d << "[MenuItem]\nImage=menuitem.bmp\nLeftWidth=2\nRightwidth=2\nTopHeight=2\nBottomHeight=2\nTrans=0\n";
   if (o.menuBackground) d << "[MenuBackground]\nImage=menubg.bmp\nLeftWidth=3\nRightwidth=3\nTopHeight=3\nBottomHeight=3\n";
@@ -91,13 +99,24 @@ std::vector<uint8_t> PackSolidSkin(const SolidSkinOptions& o) {
                                                              : nullptr)});
   // Top and bottom: frames stacked.
   members.push_back({"top.bmp", Strip(BorderLength, TitleHeight, 2, true, [](int f) { return BorderColour(3, f); })});
-  members.push_back({"bottom.bmp", Strip(BorderLength, BottomHeight, 2, true, [](int f) { return BorderColour(4, f); })});
+  members.push_back({"bottom.bmp", Strip(BorderLength, o.bottomHeight, 2, true, [](int f) { return BorderColour(4, f); },
+                                         o.bottomMagentaCorner ? std::function<bool(int, int)>([](int x, int) { return x < 3; })
+                                                               : nullptr)});
   if (o.captionButtons) {
     const int s = CaptionButtonSize;
     members.push_back({"close.bmp", Strip(s, s, 4, false, [](int f) { return CaptionButtonColour(0, f); })});
     members.push_back({"max.bmp", Strip(s, s, 4, false, [](int f) { return CaptionButtonColour(1, f); })});
     members.push_back({"min.bmp", Strip(s, s, 4, false, [](int f) { return CaptionButtonColour(2, f); })});
     members.push_back({"restore.bmp", Strip(s, s, 4, false, [](int f) { return RestoreColour(f); })});
+    if (o.customButton) members.push_back({"custom.bmp", Strip(s, s, 4, false, CustomButtonColour)});
+  }
+  if (o.textBack) {
+    members.push_back({"textback.bmp", Bmp(TextBackWidth, 2 * TextBackHeight, [](int x, int y) {
+                         const int frame = y / TextBackHeight + 1, fy = y % TextBackHeight;
+                         const int part = x < TextBackEnd ? 0 : x >= TextBackWidth - TextBackEnd ? 2 : 1;
+                         if (part == 1 && fy < 2) return Magenta;
+                         return TextBackColour(part, frame);
+                       })});
   }
   if (o.menuItem) members.push_back({"menuitem.bmp", Strip(12, 12, 5, false, MenuItemColour)});
   if (o.menuBackground) members.push_back({"menubg.bmp", Strip(12, 12, 1, false, [](int) { return MenuBackgroundColour(); })});

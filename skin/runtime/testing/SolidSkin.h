@@ -20,6 +20,15 @@ struct SolidSkinOptions {
   bool menuItem = true;
   bool menuBackground = true;
   bool menuBar = false;
+  // A caption button of the program's own: Action and Visibility CustomAction, right-aligned at
+  // CustomX, frames CustomButtonColour(frame).
+  bool customButton = false;
+  // A caption text background: two frames stacked, each TextBackColour(part, frame) in its left
+  // (TextBackEnd columns), middle and right parts; the middle's top two rows are magenta.
+  bool textBack = false;
+  // The bottom border's height, and magenta in its first three columns.
+  int bottomHeight = 6;
+  bool bottomMagentaCorner = false;
 };
 
 // The skin's geometry.
@@ -30,6 +39,9 @@ constexpr int BottomHeight = 6;
 constexpr int CornerSize = 3;            // magenta square at each outer corner when asked for
 constexpr int CaptionButtonSize = 16;     // square caption buttons
 constexpr int CloseX = 22, MaxX = 40, MinX = 58;  // right-aligned XCoord of the buttons
+constexpr int CustomX = 76, CustomAction = 1500;
+constexpr int TextShift = 24, TextRightClip = 70;
+constexpr int TextBackEnd = 4, TextBackWidth = 20, TextBackHeight = 12;
 
 // Colours: border side 1..4 (left, right, top, bottom), frame 1 active, 2 inactive.
 COLORREF BorderColour(int side, int frame);
@@ -37,6 +49,9 @@ COLORREF BorderColour(int side, int frame);
 // drawn by its own entry: RestoreColour(frame).
 COLORREF CaptionButtonColour(int action, int frame);
 COLORREF RestoreColour(int frame);
+COLORREF CustomButtonColour(int frame);
+// Text background parts: 0 left, 1 middle, 2 right; frame 1 active, 2 inactive.
+COLORREF TextBackColour(int part, int frame);
 // Menu item element frames 1..5, menu background, menu bar frames 1..2.
 COLORREF MenuItemColour(int frame);
 COLORREF MenuBackgroundColour();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "ScreenPixels.h"
@@ -33,6 +35,7 @@ class SkinnedFormTest : public ::testing::Test {
     form->SetCaption("Skinned");
     form->SetBounds(100, 100, clientWidth + 50, clientHeight + 50);
     form->SetClientSize(clientWidth, clientHeight);
+    if (beforeSkin) beforeSkin(*form);
     skin = new TSkinData(form);
     EXPECT_TRUE(skin_test::LoadSolidSkin(*skin, options));
     skin->SetSkinFormtype(type);
@@ -57,4 +60,6 @@ class SkinnedFormTest : public ::testing::Test {
 
   tk::TForm* form = nullptr;
   TSkinData* skin = nullptr;
+  // Runs on the form before it is skinned (border icons, a recorder below the frame painter ...).
+  std::function<void(tk::TForm&)> beforeSkin;
 };
