@@ -111,7 +111,7 @@ std::vector<uint8_t> PackSolidSkin(const SolidSkinOptions& o) {
     if (o.customButton) members.push_back({"custom.bmp", Strip(s, s, 4, false, CustomButtonColour)});
   }
   if (o.textBack) {
-    members.push_back({"textback.bmp", Bmp(TextBackWidth, 2 * TextBackHeight, [](int x, int y) {
+    members.push_back({"textback.bmp", BmpBytes(TextBackWidth, 2 * TextBackHeight, [](int x, int y) {
                          const int frame = y / TextBackHeight + 1, fy = y % TextBackHeight;
                          const int part = x < TextBackEnd ? 0 : x >= TextBackWidth - TextBackEnd ? 2 : 1;
                          if (part == 1 && fy < 2) return Magenta;
