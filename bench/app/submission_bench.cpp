@@ -21,6 +21,7 @@
 #include "RichEditContent.h"
 #include "Score.h"
 #include "Unit1.h"
+#include "ViewComparison.h"
 #include "WinSkinData.h"
 
 namespace {
@@ -64,7 +65,7 @@ Texts MakeTexts(int chars, int line, int wrongEvery) {
 void SubmitWork(TForm1& form) {
   const std::string typed = form.RichEdit2->GetText();
   const int typedChars = practice::CountChars(typed);
-  const practice::Comparison comparison = practice::CompareTypedText(typed, form.RichEdit1->GetText());
+  const practice::Comparison comparison = practice::CompareWithView(*form.RichEdit1, typed);
   practice::MarkArticle(*form.RichEdit1, comparison.marks);
   const practice::Score score = practice::ComputeScore(
       {.typedChars = typedChars, .correctBytes = comparison.correctBytes, .seconds = 600, .articleChars = form.ArticleCharCount});
