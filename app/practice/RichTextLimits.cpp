@@ -7,6 +7,20 @@ namespace {
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Control words that end a paragraph (the count of formatting starts again after them).
+bool EndsParagraph(std::string_view word) {
+  return word == "par" || word == "sect" || word == "page" || word == "row" || word == "cell" || word == "nestcell" ||
+         word == "nestrow";
+}
+
+// Control words that stand for text and change no formatting.
+bool IsTextWord(std::string_view word) {
+  return word == "u" || word == "uc" || word == "tab" || word == "line" || word == "emdash" || word == "endash" ||
+         word == "bullet" || word == "lquote" || word == "rquote" || word == "ldblquote" || word == "rdblquote" ||
+         word == "emspace" || word == "enspace" || word == "qmspace" || word == "zwj" || word == "zwnj" ||
+         word == "ltrmark" || word == "rtlmark";
+}
+
 class Scanner {
  public:
   explicit Scanner(std::string_view rtf) : rtf_(rtf) {}
@@ -16,6 +30,7 @@ class Scanner {
       const char c = rtf_[i_];
       if (c == '{') {
         if (++depth_ > kDeepestRichTextGroups) return RichTextFault::groupsTooDeep;
+        if (!Formatting()) return RichTextFault::paragraphTooFormatted;
         ++i_;
         nameLength_ = 0;
       } else if (c == '}') {
@@ -54,8 +69,12 @@ class Scanner {
     if (i_ < rtf_.size() && rtf_[i_] == ' ') ++i_;
     if ((word == "fonttbl" || word == "stylesheet") && nameTableDepth_ == 0) nameTableDepth_ = depth_;
     nameLength_ = 0;  // a control word ends the text before it
+    if (EndsParagraph(word)) formatting_ = 0;
+    else if (!IsTextWord(word) && !Formatting()) return RichTextFault::paragraphTooFormatted;
     return RichTextFault::none;
   }
+
+  bool Formatting() { return ++formatting_ <= kMostFormattingInAParagraph; }
 
   // Text inside a font table or style sheet goes into the reader's name buffer.
   bool Name(size_t bytes) {
@@ -69,6 +88,7 @@ class Scanner {
   int depth_ = 0;
   int nameTableDepth_ = 0;  // depth of the group holding a font table or style sheet, 0 outside
   size_t nameLength_ = 0;
+  int formatting_ = 0;  // groups and formatting words since the last paragraph's end
 };
 
 }  // namespace

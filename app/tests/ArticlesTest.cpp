@@ -272,6 +272,14 @@ TEST_F(UnusableFileTest, RichTextWithAHugeStyleName) {
                 "RTF");
 }
 
+TEST_F(UnusableFileTest, RichTextOfAParagraphOfTooManyFormattingChanges) {
+  // Sixty thousand one-letter bold groups: within the article's size, but the reader would take
+  // seconds over them.
+  std::string rtf = "{\\rtf1\\ansi ";
+  for (int i = 0; i < 60000; ++i) rtf += "{\\b x}";
+  ExpectRefused(folder.Write(L"formatted.txt", rtf + "}"), "RTF");
+}
+
 TEST_F(ArticlesTest, RichTextAsDeepAsTheReaderKeepsLoads) {
   const int inner = practice::kDeepestRichTextGroups - 1;
   DialogWatcher watcher;

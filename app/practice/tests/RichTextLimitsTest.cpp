@@ -50,6 +50,20 @@ TEST(RichTextLimits, ManyGroupsSideBySidePass) {
   EXPECT_EQ(CheckRichTextLimits("{\\rtf1 " + Repeat("{\\b x}", 10000) + "}"), RichTextFault::none);
 }
 
+TEST(RichTextLimits, AParagraphOfTooManyFormattingChangesIsRefused) {
+  const int most = kMostFormattingInAParagraph;
+  // The outermost group and \rtf1 count too.
+  EXPECT_EQ(CheckRichTextLimits("{\\rtf1 " + Repeat("{x}", most - 2) + "}"), RichTextFault::none);
+  EXPECT_EQ(CheckRichTextLimits("{\\rtf1 " + Repeat("{x}", most - 1) + "}"), RichTextFault::paragraphTooFormatted);
+  EXPECT_EQ(CheckRichTextLimits("{\\rtf1 " + Repeat("\\b x\\b0 y", most) + "}"), RichTextFault::paragraphTooFormatted);
+}
+
+TEST(RichTextLimits, FormattingCountsPerParagraphAndTextWordsDoNotCount) {
+  const std::string paragraph = Repeat("{\\b x}", 14000) + "\\par ";  // two each
+  EXPECT_EQ(CheckRichTextLimits("{\\rtf1 " + Repeat(paragraph, 5) + "}"), RichTextFault::none);
+  EXPECT_EQ(CheckRichTextLimits("{\\rtf1\\uc1 " + Repeat("\\u20013?\\tab ", 60000) + "}"), RichTextFault::none);
+}
+
 TEST(RichTextLimits, WhatFollowsTheOutermostGroupIsNotRead) {
   EXPECT_EQ(CheckRichTextLimits("{\\rtf1 text}" + Repeat("{", 100)), RichTextFault::none);
 }
