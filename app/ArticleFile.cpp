@@ -9,6 +9,7 @@
 #include "Encoding.h"
 #include "GdiHandle.h"
 #include "RichEditContent.h"
+#include "RichTextLimits.h"
 
 namespace practice {
 
@@ -49,9 +50,12 @@ size_t LongestParagraph(const std::wstring& text) {
   return longest;
 }
 
+[[noreturn]] void Unreadable() { throw std::runtime_error(tk::Utf8ToGbk("无法读取 RTF 格式的文章。")); }
+
 // Reads rich text in a hidden control that does not wrap lines, where reading costs time in
-// proportion to its length. Throws when the text cannot be read.
+// proportion to its length. Throws when the text cannot be read, or could harm the control's reader.
 std::wstring ReadRichText(const std::string& rtf) {
+  if (CheckRichTextLimits(rtf) != RichTextFault::none) Unreadable();
   tk::UniqueWindow scratch(CreateWindowExW(0, L"RICHEDIT", L"", WS_POPUP | ES_MULTILINE | ES_AUTOHSCROLL | WS_HSCROLL,
                                            0, 0, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
   if (!scratch) throw std::runtime_error("A rich edit cannot be made");
@@ -59,7 +63,7 @@ std::wstring ReadRichText(const std::string& rtf) {
   try {
     ReplaceWithRichText(scratch.Get(), 0, 0, rtf);
   } catch (const std::exception&) {
-    throw std::runtime_error(tk::Utf8ToGbk("无法读取 RTF 格式的文章。"));
+    Unreadable();
   }
   return PositionedText(scratch.Get());
 }

@@ -4,12 +4,12 @@
 
 #include "ArticleMarking.h"
 #include "CharCount.h"
-#include "Comparison.h"
 #include "Encoding.h"
 #include "ResultText.h"
 #include "Score.h"
 #include "TTSObj_TLB.h"
 #include "Unit1.h"
+#include "ViewComparison.h"
 
 using namespace tk;
 
@@ -27,7 +27,7 @@ void TForm1::BitBtn2Click(TObject* Sender) {
   const std::string typed = RichEdit2->GetText();
   TypedCharCount = practice::CountChars(typed);
 
-  const practice::Comparison comparison = practice::CompareTypedText(typed, RichEdit1->GetText());
+  const practice::Comparison comparison = practice::CompareWithView(*RichEdit1, typed);
   practice::MarkArticle(*RichEdit1, comparison.marks);
 
   BitBtn4->SetEnabled(false);

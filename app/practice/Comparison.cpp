@@ -1,11 +1,12 @@
 #include "Comparison.h"
 
-#include "ViewPositions.h"
-
 namespace practice {
 
 Comparison CompareTypedText(std::string_view typed, std::string_view article) {
-  const ViewPositions positions(article);
+  return CompareTypedText(typed, article, ViewPositions(article));
+}
+
+Comparison CompareTypedText(std::string_view typed, std::string_view article, const ViewPositions& positions) {
   Comparison result;
   for (size_t i = 0; i < typed.size(); ++i) {
     if (static_cast<unsigned char>(typed[i]) < 0x7F) continue;

@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ViewPositions.h"
+
 namespace practice {
 
 // One article character that had at least one byte compared: its view position, and whether any
@@ -20,7 +22,10 @@ struct Comparison {
 };
 
 // Only typed bytes 0x7F and above are compared (ASCII never scores but keeps its place); each is
-// compared with the article byte at the same index.
+// compared with the article byte at the same index. The marks take their positions from
+// `positions`, made for the same article text.
+Comparison CompareTypedText(std::string_view typed, std::string_view article, const ViewPositions& positions);
+// The same, for an article without characters outside the BMP.
 Comparison CompareTypedText(std::string_view typed, std::string_view article);
 
 }  // namespace practice

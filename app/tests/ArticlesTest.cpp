@@ -9,6 +9,7 @@
 #include "PracticeCommands.h"
 #include "PracticeWindowFixture.h"
 #include "RichEditProbe.h"
+#include "RichTextLimits.h"
 
 using practice::testing::CancelFileDialog;
 using practice::testing::ChooseFile;
@@ -240,6 +241,53 @@ TEST_F(UnusableFileTest, AFileOfFiftyMegabytes) {
 
 TEST_F(UnusableFileTest, RichTextWithUnclosedGroups) {
   ExpectRefused(folder.Write(L"broken.txt", "{\\rtf1 {\\b bold {\\i unclosed text"), "RTF");
+}
+
+// Files that would make the rich edit's reader write outside its memory: refused before it sees them.
+TEST_F(UnusableFileTest, RichTextWithAHundredUnclosedGroups) {
+  ExpectRefused(folder.Write(L"unclosed.txt", "{\\rtf1\\ansi " + std::string(100, '{') + "word"), "RTF");
+}
+
+TEST_F(UnusableFileTest, RichTextNestedDeeperThanTheReaderKeeps) {
+  const int inner = practice::kDeepestRichTextGroups;  // one more than the reader keeps, with the outermost
+  ExpectRefused(folder.Write(L"deep.txt", "{\\rtf1\\ansi " + std::string(inner, '{') + "word" + std::string(inner, '}') + "}"),
+                "RTF");
+}
+
+TEST_F(UnusableFileTest, RichTextWithAHugeControlWord) {
+  ExpectRefused(folder.Write(L"word.txt", "{\\rtf1\\ansi \\" + std::string(100000, 'a') + " text}"), "RTF");
+}
+
+TEST_F(UnusableFileTest, RichTextWithAHugeNumber) {
+  ExpectRefused(folder.Write(L"number.txt", "{\\rtf1\\ansi \\fs" + std::string(5000, '9') + " text}"), "RTF");
+}
+
+TEST_F(UnusableFileTest, RichTextWithAHugeFontName) {
+  ExpectRefused(folder.Write(L"font.txt", "{\\rtf1\\ansi {\\fonttbl{\\f0 " + std::string(5000, 'A') + ";}}\\f0 text}"),
+                "RTF");
+}
+
+TEST_F(UnusableFileTest, RichTextWithAHugeStyleName) {
+  ExpectRefused(folder.Write(L"style.txt", "{\\rtf1\\ansi {\\stylesheet{\\s1 " + std::string(5000, 'A') + ";}}\\s1 text}"),
+                "RTF");
+}
+
+TEST_F(UnusableFileTest, RichTextOfAParagraphOfTooManyFormattingChanges) {
+  // Sixty thousand one-letter bold groups: within the article's size, but the reader would take
+  // seconds over them.
+  std::string rtf = "{\\rtf1\\ansi ";
+  for (int i = 0; i < 60000; ++i) rtf += "{\\b x}";
+  ExpectRefused(folder.Write(L"formatted.txt", rtf + "}"), "RTF");
+}
+
+TEST_F(ArticlesTest, RichTextAsDeepAsTheReaderKeepsLoads) {
+  const int inner = practice::kDeepestRichTextGroups - 1;
+  DialogWatcher watcher;
+  ChooseThroughDialog(watcher, ChooseFile(folder.Write(
+                                   L"deep.txt", "{\\rtf1\\ansi " + std::string(inner, '{') + "word" + std::string(inner, '}') + "}")));
+  EXPECT_EQ(watcher.Count(), 0u);
+  EXPECT_EQ(form->RichEdit1->GetText(), "word");
+  EXPECT_EQ(Panel(0), Status("deep.txt", 4));
 }
 
 TEST_F(UnusableFileTest, RichTextHoldingMoreTextThanAnArticleMay) {

@@ -3,6 +3,7 @@
 #include "Encoding.h"
 #include "PracticeCommands.h"
 #include "PracticeWindowFixture.h"
+#include "RichEditContent.h"
 #include "RichEditProbe.h"
 
 using practice::testing::ColourAt;
@@ -203,6 +204,21 @@ TEST_F(SubmissionTest, MarkingKeepsTheParagraphsFormat) {
   EXPECT_EQ(ColourAt(form->RichEdit1->Handle(), 0), kBlack);
   EXPECT_EQ(ColourAt(form->RichEdit1->Handle(), 3), kRed);
   EXPECT_EQ(form->RichEdit1->GetText(), Gbk("范\r\n例"));
+}
+
+TEST_F(SubmissionTest, MarksAfterACharacterOutsideTheBmpStayOnTheirCharacters) {
+  // 范, U+20000 (a surrogate pair: two positions in the view), 例, 文; GBK has no bytes for U+20000.
+  form->RichEdit1->LoadFromBytes("{\\rtf1\\ansi\\ansicpg936\\uc1 \\'b7\\'b6\\u-10176?\\u-9216?\\'c0\\'fd\\'ce\\'c4}");
+  const std::wstring shown = L"\u8303\U00020000\u4F8B\u6587";
+  ASSERT_EQ(form->RichEdit1->GetTextLen(), 5);
+  Press(form->BitBtn1);
+  // Typed in the pair's place: the bytes the system's conversion gives it.
+  const std::string pair = tk::WideToGbk(L"\U00020000");
+  Submit(Gbk("范") + pair + Gbk("例问"), 30);
+  EXPECT_EQ(Colours(), (std::vector<COLORREF>{kBlack, kAutomatic, kAutomatic, kBlack, kRed}));
+  EXPECT_EQ(form->RichEdit1->SelStart(), 4);
+  // The rewrite keeps the pair whole.
+  EXPECT_EQ(practice::PositionedText(form->RichEdit1->Handle()), shown);
 }
 
 TEST_F(SubmissionTest, ALongArticleIsMarkedCharacterByCharacter) {

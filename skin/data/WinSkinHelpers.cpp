@@ -62,7 +62,9 @@ std::wstring AnsiToWide(std::string_view text) { return tk::GbkToWide(text); }
 std::wstring WideCopy(const wchar_t* text, int count) {
   if (!text) return {};
   if (count == -1) return std::wstring(text);
-  return std::wstring(text, static_cast<size_t>(count < 0 ? 0 : count));
+  if (count <= 0) return {};
+  // A count larger than the text stops at its terminator: nothing past it is read.
+  return std::wstring(text, wcsnlen(text, static_cast<size_t>(count)));
 }
 
 int DrawTextWide(HDC dc, const std::wstring& text, RECT& rect, UINT format) {

@@ -20,7 +20,8 @@ void TrackMouseLeave(HWND wnd);
 
 // GBK text as wide text.
 std::wstring AnsiToWide(std::string_view text);
-// The whole zero-terminated text when count is -1, else its first count characters.
+// The whole zero-terminated text when count is -1, else its first count characters, never more
+// than up to its terminator.
 std::wstring WideCopy(const wchar_t* text, int count);
 // DrawTextW of the text into rect; rect is updated as DrawTextW does (DT_CALCRECT).
 int DrawTextWide(HDC dc, const std::wstring& text, RECT& rect, UINT format);

@@ -73,3 +73,12 @@ TEST(Comparison, ByteSevenFAndAboveIsCompared) {
   EXPECT_EQ(c.correctBytes, 1);
   EXPECT_EQ(Marks(c), (M{{0, false}}));
 }
+
+TEST(Comparison, MarksAfterACharacterOutsideTheBmpStayOnTheirCharacters) {
+  // The article shows 范, U+20000 (two positions, '?' in GBK), 例, 文.
+  const std::string article = kFan + "?" + kLi + kWen;
+  const ViewPositions positions(u"\u8303\U00020000\u4F8B\u6587", article, 1);
+  const Comparison c = CompareTypedText(kFan + "?" + kLi + kWenQuestion, article, positions);
+  EXPECT_EQ(c.correctBytes, 5);
+  EXPECT_EQ(Marks(c), (M{{0, false}, {3, false}, {4, true}}));
+}

@@ -35,3 +35,31 @@ TEST(ViewPositions, ATrailByteInTheAsciiRangeStillBelongsToItsLead) {
   EXPECT_EQ(p.OfByte(1), 0);
   EXPECT_EQ(p.OfByte(2), 1);
 }
+
+TEST(ViewPositions, ACharacterOutsideTheBmpTakesTwoPositionsForItsDefaultCharacter) {
+  // U+20000 then 中 A: the control holds four units, the conversion gives '?' for the pair.
+  const std::u16string view = u"\U00020000\u4E2D" u"A";
+  const ViewPositions p(view, "?" + kZhong + "A", 1);
+  ASSERT_EQ(p.ByteCount(), 4u);
+  const int expected[] = {0, 2, 2, 3};
+  for (size_t i = 0; i < 4; ++i) EXPECT_EQ(p.OfByte(i), expected[i]) << "byte " << i;
+  EXPECT_EQ(p.Count(), 4);
+}
+
+TEST(ViewPositions, APairMayBecomeTwoDefaultCharacters) {
+  const std::u16string view = u"\u4E2D\U00020000\U00020000\u4E2D";
+  const ViewPositions p(view, kZhong + "????" + kZhong, 2);
+  const int expected[] = {0, 0, 1, 1, 3, 3, 5, 5};
+  ASSERT_EQ(p.ByteCount(), 8u);
+  for (size_t i = 0; i < 8; ++i) EXPECT_EQ(p.OfByte(i), expected[i]) << "byte " << i;
+  EXPECT_EQ(p.Count(), 6);
+}
+
+TEST(ViewPositions, TheViewsTextGivesTheSamePositionsAsTheBytesWithoutPairs) {
+  const std::string gbk = kFan + "\r\n" + kLi + "\x80" "A";
+  const ViewPositions fromBytes(gbk);
+  const ViewPositions fromView(u"\u8303\r\n\u4F8B\u20AC" u"A", gbk, 1);
+  ASSERT_EQ(fromView.ByteCount(), fromBytes.ByteCount());
+  for (size_t i = 0; i < gbk.size(); ++i) EXPECT_EQ(fromView.OfByte(i), fromBytes.OfByte(i)) << "byte " << i;
+  EXPECT_EQ(fromView.Count(), fromBytes.Count());
+}

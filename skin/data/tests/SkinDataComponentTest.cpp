@@ -339,6 +339,28 @@ TEST(WinSkinHelpers, TextConversions) {
   EXPECT_EQ(WideCopy(nullptr, -1), L"");
 }
 
+TEST(WinSkinHelpers, WideCopyStopsAtTheTerminatorWhenTheCountIsLarger) {
+  const wchar_t text[] = L"cap\0tion";
+  EXPECT_EQ(WideCopy(text, 7), L"cap");
+  EXPECT_EQ(WideCopy(text, 3), L"cap");
+  EXPECT_EQ(WideCopy(text, 0), L"");
+}
+
+TEST(WinSkinHelpers, WideCopyReadsNothingPastTheTerminator) {
+  // The text ends at the end of a readable page; the page after it cannot be read.
+  SYSTEM_INFO system;
+  GetSystemInfo(&system);
+  const size_t page = system.dwPageSize;
+  auto* pages = static_cast<char*>(VirtualAlloc(nullptr, 2 * page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+  ASSERT_NE(pages, nullptr);
+  DWORD old = 0;
+  ASSERT_TRUE(VirtualProtect(pages + page, page, PAGE_NOACCESS, &old));
+  auto* text = reinterpret_cast<wchar_t*>(pages + page) - 4;
+  wcscpy(text, L"cap");
+  EXPECT_EQ(WideCopy(text, 4096), L"cap");
+  VirtualFree(pages, 0, MEM_RELEASE);
+}
+
 TEST(WinSkinHelpers, DrawTextWideDrawsAndMeasures) {
   tk::TBitmap target;
   Paint(target, 80, 20, [](int, int) { return RGB(255, 255, 255); });
