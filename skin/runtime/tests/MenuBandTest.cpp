@@ -1,0 +1,210 @@
+// The skinned menu band of a toolkit form with a main menu, driven with real mouse and key input
+// under the system's own menu tracking: what the band shows, which drop-down opens, what choosing
+// an item runs, switching between drop-downs, the skin's owner-drawn items, and menu changes.
+#include <map>
+
+#include "Encoding.h"
+#include "Menus.h"
+#include "SkinnedFormFixture.h"
+#include "StdCtrls.h"
+#include "UserInput.h"
+#include "WinSkinMenu.h"
+
+using namespace skin_test;
+using tk::testing::ClickAt;
+using tk::testing::InputScript;
+using tk::testing::MoveMouseTo;
+using tk::testing::TapKey;
+using tk::testing::TapKeyWith;
+using tk::testing::VisibleMenuWindows;
+using tk::testing::WaitFor;
+
+namespace {
+
+constexpr int Wait = 3000;
+
+RECT WindowRect(HWND wnd) {
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  return r;
+}
+
+// The one visible menu window whose left edge is at x (a drop-down opens under its band button).
+HWND MenuWindowAt(int x) {
+  for (HWND wnd : VisibleMenuWindows())
+    if (WindowRect(wnd).left == x) return wnd;
+  return nullptr;
+}
+
+HWND WaitForMenuAt(int x) {
+  HWND found = nullptr;
+  WaitFor([&] { return (found = MenuWindowAt(x)) != nullptr; }, Wait);
+  return found;
+}
+
+// Escape until no menu is open (each closes one level).
+void CloseMenus() {
+  for (int i = 0; i < 4 && !VisibleMenuWindows().empty(); ++i) {
+    TapKey(VK_ESCAPE);
+    WaitFor([] { return VisibleMenuWindows().empty(); }, 500);
+  }
+}
+
+// Whether some pixel of a screen rectangle has the colour.
+bool AnyPixel(const RECT& r, COLORREF colour) {
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (ScreenPixel(x, y) == colour) return true;
+  return false;
+}
+
+RECT ItemRect(HMENU menu, int position) {
+  RECT r{};
+  GetMenuItemRect(nullptr, menu, static_cast<UINT>(position), &r);
+  return r;
+}
+
+POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+}  // namespace
+
+class MenuBandTest : public SkinnedFormTest {
+ protected:
+  void PrepareForm(tk::TForm& f) override {
+    menu = new tk::TMainMenu(&f);
+    file = Item(menu->Items(), "&File");
+    open = Item(file, "&Open");
+    Item(file, "-");
+    recent = Item(file, "&Recent");
+    one = Item(recent, "One");
+    Item(recent, "Two");
+    tools = Item(menu->Items(), "&Tools");
+    tools->SetEnabled(false);
+    Item(tools, "Nothing");
+    options = Item(menu->Items(), "&Options");
+    fast = Item(options, "Fast");
+    fast->SetChecked(true);
+    Item(options, "-");
+    small = Item(options, "Small");
+    large = Item(options, "Large");
+    for (tk::TMenuItem* radio : {small, large}) {
+      radio->SetRadioItem(true);
+      radio->SetGroupIndex(1);
+    }
+    large->SetChecked(true);
+    disabled = Item(options, "Disabled");
+    disabled->SetEnabled(false);
+    help = Item(menu->Items(), "&Help");
+    hidden = Item(menu->Items(), "Hidden");
+    hidden->SetVisible(false);
+    Item(hidden, "Nothing either");
+    f.SetMenu(menu);
+    if (withEdit) {
+      edit = new tk::TEdit(&f);
+      edit->SetParent(&f);
+      edit->SetBounds(10, 10, 200, 24);
+    }
+  }
+
+  tk::TMenuItem* Item(tk::TMenuItem* parent, const char* caption) {
+    auto* item = new tk::TMenuItem(form);
+    item->SetCaption(caption);
+    item->OnClick = [this](tk::TObject* sender) { ++clicks[sender]; };
+    parent->Add(item);
+    return item;
+  }
+
+  void SetUp() override {
+    SkinnedFormTest::SetUp();
+    MakeSkinnedForm(400, 300);
+    ASSERT_NE(Painter(), nullptr);
+    ASSERT_NE(Band(), nullptr);
+    SetForegroundWindow(Wnd());
+    if (edit) edit->SetFocus();
+    tk::testing::PumpMessages(50);
+  }
+  void TearDown() override {
+    CloseMenus();
+    SkinnedFormTest::TearDown();
+  }
+
+  TWinSkinMenu* Band() const { return Painter() ? Painter()->MenuBar.get() : nullptr; }
+  TMenuBtn& Button(int i) const { return *Band()->Buttons.at(static_cast<size_t>(i)); }
+  // Screen point inside a band button, and the left edge its drop-down opens at.
+  POINT ButtonPoint(int i) const {
+    const RECT w = WindowRect(Wnd());
+    const RECT b = Button(i).Bounds;
+    return POINT{w.left + (b.left + b.right) / 2, w.top + (b.top + b.bottom) / 2};
+  }
+  int DropDownLeft(int i) const { return WindowRect(Wnd()).left + Button(i).Bounds.left; }
+  RECT ButtonOnScreen(int i) const {
+    RECT b = Button(i).Bounds;
+    const RECT w = WindowRect(Wnd());
+    OffsetRect(&b, w.left, w.top);
+    return b;
+  }
+
+  bool withEdit = false;
+  tk::TMainMenu* menu = nullptr;
+  tk::TMenuItem *file = nullptr, *open = nullptr, *recent = nullptr, *one = nullptr, *tools = nullptr;
+  tk::TMenuItem *options = nullptr, *fast = nullptr, *small = nullptr, *large = nullptr, *disabled = nullptr;
+  tk::TMenuItem *help = nullptr, *hidden = nullptr;
+  tk::TEdit* edit = nullptr;
+  std::map<tk::TObject*, int> clicks;
+};
+
+// Band indexes of the visible items.
+enum { bFile = 0, bTools = 1, bOptions = 2, bHelp = 3 };
+
+TEST_F(MenuBandTest, TheWindowHasNoNativeMenuAndTheBandShowsTheVisibleItems) {
+  EXPECT_EQ(GetMenu(Wnd()), nullptr);
+  TWinSkinMenu& band = *Band();
+  ASSERT_EQ(band.ButtonCount(), 4);
+  const wchar_t* captions[] = {L"&File", L"&Tools", L"&Options", L"&Help"};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Button(i).Caption, captions[i]) << i;
+  EXPECT_EQ(Button(bFile).SubMenu, file->Handle());
+  EXPECT_EQ(Button(bHelp).SubMenu, nullptr);
+  EXPECT_EQ(Button(bHelp).Command, help->Command());
+  EXPECT_FALSE(Button(bTools).Enabled);
+
+  // Below the title, in one row from the band's left, in menu order.
+  const int bandTop = TitleHeight, bandBottom = TitleHeight + Painter()->MenuHeight;
+  EXPECT_EQ(Button(bFile).Bounds.left, LeftWidth + 6);
+  for (int i = 0; i < 4; ++i) {
+    const RECT b = Button(i).Bounds;
+    EXPECT_EQ(b.top, bandTop) << i;
+    EXPECT_EQ(b.bottom, bandBottom - 1) << i;
+    if (i > 0) {
+      EXPECT_EQ(b.left, Button(i - 1).Bounds.right) << i;
+    }
+  }
+  RECT client{};
+  GetClientRect(Wnd(), &client);
+  EXPECT_EQ(client.bottom, 300);
+  EXPECT_EQ(WindowSize().cy, 300 + TitleHeight + Painter()->MenuHeight + BottomHeight);
+
+  // Without a menu bar picture the band is the skin's menu bar colour, the captions its menu bar
+  // text colour (the disabled one the system's shadow colour).
+  const SIZE size = WindowSize();
+  EXPECT_EQ(WindowPixel(Wnd(), size.cx - RightWidth - 3, bandTop + 2), TableColour(scMenubar));
+  EXPECT_TRUE(AnyPixel(ButtonOnScreen(bFile), TableColour(scMenuBarText)));
+  EXPECT_FALSE(AnyPixel(ButtonOnScreen(bTools), TableColour(scMenuBarText)));
+  EXPECT_TRUE(AnyPixel(ButtonOnScreen(bTools), GetSysColor(COLOR_BTNSHADOW)));
+}
+
+TEST_F(MenuBandTest, AClickOnABandButtonOpensItsDropDownAndAClickOnAnItemRunsIt) {
+  HMENU dropDown = file->Handle();
+  bool opened = false;
+  InputScript script([&] {
+    ClickAt(ButtonPoint(bFile));
+    opened = WaitForMenuAt(DropDownLeft(bFile)) != nullptr;
+    if (opened) ClickAt(Centre(ItemRect(dropDown, 0)));
+    WaitFor([] { return VisibleMenuWindows().empty(); }, Wait);
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  tk::testing::PumpUntil([&] { return clicks[open] > 0; }, Wait);
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(clicks[open], 1);
+  EXPECT_EQ(clicks[one], 0);
+}

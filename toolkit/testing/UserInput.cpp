@@ -1,0 +1,95 @@
+#include "UserInput.h"
+
+#include <chrono>
+
+#include "GuiTestSupport.h"
+
+namespace tk::testing {
+
+namespace {
+
+void Send(INPUT input) { SendInput(1, &input, sizeof input); }
+
+INPUT MouseInput(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+INPUT KeyInput(WORD vk, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+BOOL CALLBACK CollectMenuWindow(HWND wnd, LPARAM found) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(wnd, &pid);
+  wchar_t name[16] = {};
+  GetClassNameW(wnd, name, 16);
+  if (pid == GetCurrentProcessId() && IsWindowVisible(wnd) && lstrcmpW(name, L"#32768") == 0)
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(wnd);
+  return TRUE;
+}
+
+}  // namespace
+
+void MoveMouseTo(POINT screen) {
+  // Absolute coordinates run from 0 to 65535 across the primary screen.
+  const int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+  move.mi.dx = static_cast<LONG>((screen.x * 65535 + cx / 2) / cx);
+  move.mi.dy = static_cast<LONG>((screen.y * 65535 + cy / 2) / cy);
+  Send(move);
+}
+
+void ClickAt(POINT screen) {
+  MoveMouseTo(screen);
+  Send(MouseInput(MOUSEEVENTF_LEFTDOWN));
+  Send(MouseInput(MOUSEEVENTF_LEFTUP));
+}
+
+void TapKey(WORD vk) {
+  Send(KeyInput(vk, false));
+  Send(KeyInput(vk, true));
+}
+
+void TapKeyWith(WORD modifier, WORD vk) {
+  Send(KeyInput(modifier, false));
+  TapKey(vk);
+  Send(KeyInput(modifier, true));
+}
+
+std::vector<HWND> VisibleMenuWindows() {
+  std::vector<HWND> found;
+  EnumWindows(CollectMenuWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMilliseconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMilliseconds);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    Sleep(10);
+  }
+  return true;
+}
+
+InputScript::InputScript(std::function<void()> script)
+    : thread_([this, script = std::move(script)] {
+        script();
+        finished_ = true;
+      }) {}
+
+InputScript::~InputScript() {
+  if (thread_.joinable()) thread_.join();
+}
+
+bool InputScript::RunToEnd(int timeoutMilliseconds) {
+  return PumpUntil([this] { return Finished(); }, timeoutMilliseconds);
+}
+
+}  // namespace tk::testing
