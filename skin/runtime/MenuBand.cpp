@@ -38,7 +38,11 @@ wchar_t Accelerator(const std::wstring& caption) {
   return 0;
 }
 
-bool CanOpen(const TMenuBtn& button) { return button.Visible && button.Enabled && !button.Caption.empty(); }
+// A button the band may switch to while a drop-down is open: one with a drop-down that can open
+// (passing over a command must not run it).
+bool CanSwitchTo(const TMenuBtn& button) {
+  return button.Visible && button.Enabled && !button.Caption.empty() && button.SubMenu;
+}
 
 // The drop-down being tracked, for the message-filter hook (one at a time, on the GUI thread).
 struct TTrackingState {
@@ -322,12 +326,12 @@ void TWinSkinMenu::MenuSelect(WPARAM wParam, LPARAM lParam) {
 
 namespace {
 
-// The next button that can open, from `from` in steps of `step`, wrapping round the band.
+// The next button to switch to, from `from` in steps of `step`, wrapping round the band.
 int NextOpenable(const TWinSkinMenu& band, int from, int step) {
   const int n = band.ButtonCount();
   for (int k = 1; k < n; ++k) {
     const int i = ((from + step * k) % n + n) % n;
-    if (CanOpen(*band.Buttons[static_cast<size_t>(i)])) return i;
+    if (CanSwitchTo(*band.Buttons[static_cast<size_t>(i)])) return i;
   }
   return from;
 }
@@ -403,10 +407,13 @@ int SwitchTarget(TTrackingState& t, const MSG& msg) {
       if (msg.wParam == VK_MENU) band.FormPainter->MenuTracking = false;
       return -1;
     case WM_MOUSEMOVE: {
-      if (msg.pt.x == t.lastCursor.x && msg.pt.y == t.lastCursor.y) return -1;
-      t.lastCursor = msg.pt;
-      TMenuBtn* under = band.ButtonAt(band.FormPainter->ScreenToFrame(msg.pt));
-      return under && CanOpen(*under) ? band.IndexOf(under) : -1;
+      // Where the cursor is now: a move still queued from before a switch must not switch back.
+      POINT cursor{};
+      GetCursorPos(&cursor);
+      if (cursor.x == t.lastCursor.x && cursor.y == t.lastCursor.y) return -1;
+      t.lastCursor = cursor;
+      TMenuBtn* under = band.ButtonAt(band.FormPainter->ScreenToFrame(cursor));
+      return under && CanSwitchTo(*under) ? band.IndexOf(under) : -1;
     }
     default:
       return -1;
@@ -450,6 +457,7 @@ void TWinSkinMenu::DropClosingClick(int index) {
   HWND wnd = FormPainter->Wnd;
   MSG msg;
   if (!PeekMessageW(&msg, wnd, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_NOREMOVE)) return;
+
   const POINT p{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
   if (index < ButtonCount() && Buttons[static_cast<size_t>(index)]->Contains(FormPainter->ScreenToFrame(p)))
     PeekMessageW(&msg, wnd, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE);
@@ -501,6 +509,9 @@ int TWinSkinMenu::TrackDropDown(int index) {
       x = window.left + button->Bounds.right;
       flags |= TPM_RIGHTALIGN;
     }
+    // The hook selects the first item on the first message the menu loop reads: make sure there
+    // is one even when the user does nothing yet.
+    PostMessageW(wnd, WM_NULL, 0, 0);
     TrackPopupMenu(dropDown, flags, x, window.top + button->Bounds.bottom, 0, wnd, nullptr);
   }
   if (t_tracking.hook) UnhookWindowsHookEx(t_tracking.hook);

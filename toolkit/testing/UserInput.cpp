@@ -8,7 +8,38 @@ namespace tk::testing {
 
 namespace {
 
-void Send(INPUT input) { SendInput(1, &input, sizeof input); }
+// While a script runs, its input is injected by the test thread (a window of that thread is sent
+// each event): under Wine's X11 driver only the thread that holds the pointer during a menu loop
+// can move the display's pointer, and a pointer left behind puts the cursor back when the next
+// menu opens.
+std::atomic<HWND> g_injector{nullptr};
+constexpr UINT WM_INJECT = WM_APP + 0x51;
+
+LRESULT CALLBACK InjectorProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_INJECT) return DefWindowProcW(wnd, msg, wParam, lParam);
+  SendInput(1, reinterpret_cast<INPUT*>(lParam), sizeof(INPUT));
+  return 0;
+}
+
+HWND CreateInjector() {
+  static const ATOM atom = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = InjectorProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TolvaneTestInput";
+    return RegisterClassW(&wc);
+  }();
+  return atom ? CreateWindowExW(0, L"TolvaneTestInput", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr) : nullptr;
+}
+
+void Send(INPUT input) {
+  HWND injector = g_injector;
+  if (injector && GetWindowThreadProcessId(injector, nullptr) != GetCurrentThreadId()) {
+    SendMessageW(injector, WM_INJECT, 0, reinterpret_cast<LPARAM>(&input));
+    return;
+  }
+  SendInput(1, &input, sizeof input);
+}
 
 INPUT MouseInput(DWORD flags) {
   INPUT input{};
@@ -44,6 +75,13 @@ void MoveMouseTo(POINT screen) {
   move.mi.dx = static_cast<LONG>((screen.x * 65535 + cx / 2) / cx);
   move.mi.dy = static_cast<LONG>((screen.y * 65535 + cy / 2) / cy);
   Send(move);
+  WaitFor(
+      [screen] {
+        POINT p{};
+        GetCursorPos(&p);
+        return p.x == screen.x && p.y == screen.y;
+      },
+      1000);
 }
 
 void ClickAt(POINT screen) {
@@ -78,14 +116,20 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMilliseconds) {
   return true;
 }
 
-InputScript::InputScript(std::function<void()> script)
-    : thread_([this, script = std::move(script)] {
-        script();
-        finished_ = true;
-      }) {}
+InputScript::InputScript(std::function<void()> script) : injector_(CreateInjector()) {
+  g_injector = injector_;
+  thread_ = std::thread([this, script = std::move(script)] {
+    script();
+    finished_ = true;
+  });
+}
 
 InputScript::~InputScript() {
+  // The script may still be sending input to the test thread: keep answering until it ends.
+  PumpUntil([this] { return Finished(); }, 30000);
   if (thread_.joinable()) thread_.join();
+  g_injector = nullptr;
+  if (injector_) DestroyWindow(injector_);
 }
 
 bool InputScript::RunToEnd(int timeoutMilliseconds) {

@@ -25,7 +25,8 @@ std::vector<HWND> VisibleMenuWindows();
 bool WaitFor(const std::function<bool()>& condition, int timeoutMilliseconds);
 
 // Runs a script of user actions on a second thread; the test thread keeps processing its
-// messages (PumpUntil(Finished)) meanwhile. Joined on destruction.
+// messages (PumpUntil(Finished)) meanwhile, and injects the script's input itself. Joined on
+// destruction. One script at a time.
 class InputScript {
  public:
   explicit InputScript(std::function<void()> script);
@@ -37,6 +38,7 @@ class InputScript {
   bool RunToEnd(int timeoutMilliseconds = 10000);
 
  private:
+  HWND injector_ = nullptr;
   std::atomic<bool> finished_{false};
   std::thread thread_;
 };

@@ -1,6 +1,7 @@
 // The skinned menu band of a toolkit form with a main menu, driven with real mouse and key input
 // under the system's own menu tracking: what the band shows, which drop-down opens, what choosing
 // an item runs, switching between drop-downs, the skin's owner-drawn items, and menu changes.
+#include <atomic>
 #include <map>
 
 #include "Encoding.h"
@@ -207,4 +208,199 @@ TEST_F(MenuBandTest, AClickOnABandButtonOpensItsDropDownAndAClickOnAnItemRunsIt)
   EXPECT_TRUE(opened);
   EXPECT_EQ(clicks[open], 1);
   EXPECT_EQ(clicks[one], 0);
+}
+
+TEST_F(MenuBandTest, AltAloneOpensTheFirstDropDownWithItsFirstItemSelectedAndEnterRunsIt) {
+  bool opened = false;
+  InputScript script([&] {
+    TapKey(VK_MENU);
+    opened = WaitForMenuAt(DropDownLeft(bFile)) != nullptr;
+    TapKey(VK_RETURN);
+    WaitFor([] { return VisibleMenuWindows().empty(); }, Wait);
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  tk::testing::PumpUntil([&] { return clicks[open] > 0; }, Wait);
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(clicks[open], 1);
+}
+
+TEST_F(MenuBandTest, F10OpensTheFirstDropDownAndDownMovesToTheNextItem) {
+  bool opened = false;
+  InputScript script([&] {
+    TapKey(VK_F10);
+    opened = WaitForMenuAt(DropDownLeft(bFile)) != nullptr;
+    // Open, then (past the separator) Recent, whose sub-menu Right opens, then One.
+    TapKey(VK_DOWN);
+    TapKey(VK_RIGHT);
+    TapKey(VK_RETURN);
+    WaitFor([] { return VisibleMenuWindows().empty(); }, Wait);
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  tk::testing::PumpUntil([&] { return clicks[one] > 0; }, Wait);
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(clicks[one], 1);
+  EXPECT_EQ(clicks[open], 0);
+}
+
+TEST_F(MenuBandTest, AltAndAnAcceleratorOpenThatItemsDropDown) {
+  bool opened = false;
+  InputScript script([&] {
+    TapKeyWith(VK_MENU, 'O');
+    opened = WaitForMenuAt(DropDownLeft(bOptions)) != nullptr;
+    TapKey(VK_RETURN);  // its first item
+    WaitFor([] { return VisibleMenuWindows().empty(); }, Wait);
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  tk::testing::PumpUntil([&] { return clicks[fast] > 0; }, Wait);
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(clicks[fast], 1);
+}
+
+TEST_F(MenuBandTest, AnAcceleratorOfADisabledItemOrOfNoItemOpensNothing) {
+  std::atomic<bool> anyMenu{false};
+  InputScript script([&] {
+    TapKeyWith(VK_MENU, 'T');
+    TapKeyWith(VK_MENU, 'Z');
+    // Then one that opens, to know the others were handled before it.
+    TapKeyWith(VK_MENU, 'H');
+    WaitFor([&] { return clicks[help] > 0; }, Wait);
+    anyMenu = !VisibleMenuWindows().empty();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_EQ(clicks[help], 1);
+  EXPECT_FALSE(anyMenu);
+  EXPECT_EQ(clicks[tools], 0);
+}
+
+class MenuBandWithFocusedEditTest : public MenuBandTest {
+ protected:
+  MenuBandWithFocusedEditTest() { withEdit = true; }
+};
+
+TEST_F(MenuBandWithFocusedEditTest, AltAndAnAcceleratorWorkWithTheFocusInAControl) {
+  ASSERT_EQ(GetFocus(), edit->Handle());
+  bool opened = false, openedByAlt = false;
+  InputScript script([&] {
+    TapKeyWith(VK_MENU, 'O');  // arrives as 'o': any case
+    opened = WaitForMenuAt(DropDownLeft(bOptions)) != nullptr;
+    TapKey(VK_ESCAPE);
+    WaitFor([] { return VisibleMenuWindows().empty(); }, Wait);
+    TapKey(VK_MENU);
+    openedByAlt = WaitForMenuAt(DropDownLeft(bFile)) != nullptr;
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_TRUE(opened);
+  EXPECT_TRUE(openedByAlt);
+  EXPECT_EQ(edit->GetText(), "");  // the letter went to the menu, not into the edit
+}
+
+TEST_F(MenuBandTest, RightAndLeftSwitchToTheNeighbouringDropDownsRoundTheBand) {
+  // File, Tools (disabled), Options, Help (a command): only File and Options have drop-downs to
+  // switch to.
+  bool file1 = false, options1 = false, file2 = false, options2 = false, options3 = false;
+  InputScript script([&] {
+    TapKey(VK_MENU);
+    file1 = WaitForMenuAt(DropDownLeft(bFile)) != nullptr;
+    TapKey(VK_RIGHT);
+    options1 = WaitForMenuAt(DropDownLeft(bOptions)) != nullptr;
+    TapKey(VK_RIGHT);  // past the last one: round to the first
+    file2 = WaitForMenuAt(DropDownLeft(bFile)) != nullptr;
+    TapKey(VK_LEFT);  // before the first one: round to the last
+    options2 = WaitForMenuAt(DropDownLeft(bOptions)) != nullptr;
+    TapKey(VK_LEFT);
+    WaitForMenuAt(DropDownLeft(bFile));
+    TapKey(VK_LEFT);
+    options3 = WaitForMenuAt(DropDownLeft(bOptions)) != nullptr && VisibleMenuWindows().size() == 1;
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_TRUE(file1);
+  EXPECT_TRUE(options1);
+  EXPECT_TRUE(file2);
+  EXPECT_TRUE(options2);
+  EXPECT_TRUE(options3);
+  EXPECT_EQ(clicks[help], 0);  // a command on the band is not run by passing over it
+}
+
+TEST_F(MenuBandTest, InASubMenuLeftClosesItAndRightOnAnItemWithoutSubItemsSwitches) {
+  bool subOpened = false, subClosed = false, switched = false;
+  InputScript script([&] {
+    TapKey(VK_MENU);
+    HWND fileMenu = WaitForMenuAt(DropDownLeft(bFile));
+    TapKey(VK_DOWN);   // Recent
+    TapKey(VK_RIGHT);  // opens its sub-menu, One selected
+    subOpened = WaitFor([] { return VisibleMenuWindows().size() == 2; }, Wait);
+    TapKey(VK_LEFT);  // back to Recent: the sub-menu closes, the drop-down stays
+    subClosed = WaitFor([] { return VisibleMenuWindows().size() == 1; }, Wait) && MenuWindowAt(DropDownLeft(bFile)) == fileMenu;
+    TapKey(VK_RIGHT);  // Recent has sub-items: opens them again
+    WaitFor([] { return VisibleMenuWindows().size() == 2; }, Wait);
+    TapKey(VK_RIGHT);  // One has none: the next band drop-down
+    switched = WaitForMenuAt(DropDownLeft(bOptions)) != nullptr &&
+               WaitFor([] { return VisibleMenuWindows().size() == 1; }, Wait);
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_TRUE(subOpened);
+  EXPECT_TRUE(subClosed);
+  EXPECT_TRUE(switched);
+}
+
+TEST_F(MenuBandTest, MovingTheMouseOverAnotherBandButtonSwitchesToItsDropDown) {
+  MessageRecorder recorder(Wnd());
+  bool file = false, options = false, closedByClick = false;
+  InputScript script([&] {
+    ClickAt(ButtonPoint(bFile));
+    file = WaitForMenuAt(DropDownLeft(bFile)) != nullptr;
+    MoveMouseTo(ButtonPoint(bTools));  // disabled: nothing to switch to
+    MoveMouseTo(ButtonPoint(bOptions));
+    options = WaitForMenuAt(DropDownLeft(bOptions)) != nullptr;
+    // A click on the button of the open drop-down closes it.
+    ClickAt(ButtonPoint(bOptions));
+    closedByClick = WaitFor([] { return VisibleMenuWindows().empty(); }, Wait);
+    Sleep(200);
+    closedByClick = closedByClick && VisibleMenuWindows().empty();
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_TRUE(file);
+  EXPECT_TRUE(options);
+  EXPECT_TRUE(closedByClick);
+  // Two drop-downs were shown: the closing click did not open the second one again.
+  EXPECT_EQ(recorder.Count(WM_INITMENUPOPUP), 2);
+}
+
+TEST_F(MenuBandTest, ACommandOnTheBandRunsItsClickAndADisabledItemOpensNothing) {
+  std::atomic<bool> anyMenu{false};
+  InputScript script([&] {
+    ClickAt(ButtonPoint(bTools));
+    ClickAt(ButtonPoint(bHelp));
+    WaitFor([&] { return clicks[help] > 0; }, Wait);
+    anyMenu = !VisibleMenuWindows().empty();
+  });
+  // Watch for menu windows on this side too, while the clicks are handled.
+  ASSERT_TRUE(tk::testing::PumpUntil(
+      [&] {
+        if (!VisibleMenuWindows().empty()) anyMenu = true;
+        return script.Finished();
+      },
+      10000));
+  EXPECT_EQ(clicks[help], 1);
+  EXPECT_EQ(clicks[tools], 0);
+  EXPECT_FALSE(anyMenu);
+}
+
+TEST_F(MenuBandTest, OpenMenuAtOpensTheButtonUnderAScreenPoint) {
+  bool opened = false;
+  InputScript script([&] {
+    opened = WaitForMenuAt(DropDownLeft(bOptions)) != nullptr;
+    CloseMenus();
+  });
+  const POINT p = ButtonPoint(bOptions);
+  PostMessageW(Wnd(), SKM_OPENMENUAT, 0, MAKELPARAM(p.x, p.y));
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_TRUE(opened);
 }
