@@ -404,3 +404,142 @@ TEST_F(MenuBandTest, OpenMenuAtOpensTheButtonUnderAScreenPoint) {
   ASSERT_TRUE(script.RunToEnd());
   EXPECT_TRUE(opened);
 }
+
+namespace {
+
+// Where an item's glyph (picture or check mark) goes, on the screen: the skin's item picture keeps
+// its left margin (2 in the test skin) free.
+RECT GlyphBoxOf(const RECT& item) {
+  const int left = item.left + 1 + 2;
+  return RECT{left, item.top + 1, left + 16, std::min<LONG>(item.top + 17, item.bottom)};
+}
+
+// The caption's part of an item, right of the glyph box.
+RECT CaptionAreaOf(const RECT& item) { return RECT{item.left + 22, item.top, item.right - 2, item.bottom}; }
+
+}  // namespace
+
+TEST_F(MenuBandTest, DropDownItemsAreDrawnFromTheSkinsMenuItemPicture) {
+  HMENU dropDown = options->Handle();
+  RECT items[5]{};
+  COLORREF selected = 0, normal = 0, separator = 0;
+  bool fastMarked = false, smallMarked = true, largeMarked = false;
+  bool normalText = false, selectedText = false, disabledText = false, disabledInMenuText = true;
+  InputScript script([&] {
+    TapKeyWith(VK_MENU, 'O');
+    if (!WaitForMenuAt(DropDownLeft(bOptions))) return;
+    for (int i = 0; i < 5; ++i) items[i] = ItemRect(dropDown, i);
+    // Fast is selected (the first item), Small is not; the separator is Options' second item.
+    const POINT fastPoint{items[0].right - 3, (items[0].top + items[0].bottom) / 2};
+    WaitFor([&] { return ScreenPixel(fastPoint.x, fastPoint.y) == MenuItemColour(4); }, Wait);
+    selected = ScreenPixel(fastPoint.x, fastPoint.y);
+    normal = ScreenPixel(items[2].right - 3, (items[2].top + items[2].bottom) / 2);
+    separator = ScreenPixel((items[1].left + items[1].right) / 2, (items[1].top + items[1].bottom) / 2);
+    const COLORREF mark = GetSysColor(COLOR_BTNTEXT);
+    fastMarked = AnyPixel(GlyphBoxOf(items[0]), mark);
+    smallMarked = AnyPixel(GlyphBoxOf(items[2]), mark);
+    largeMarked = AnyPixel(GlyphBoxOf(items[3]), mark);
+    selectedText = AnyPixel(CaptionAreaOf(items[0]), TableColour(scHilightText));
+    normalText = AnyPixel(CaptionAreaOf(items[2]), TableColour(scMenuText));
+    disabledText = AnyPixel(CaptionAreaOf(items[4]), TableColour(scButtonShadow));
+    disabledInMenuText = AnyPixel(CaptionAreaOf(items[4]), TableColour(scMenuText));
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_EQ(selected, MenuItemColour(4));
+  EXPECT_EQ(normal, MenuItemColour(1));
+  EXPECT_EQ(separator, MenuItemColour(2));
+  EXPECT_TRUE(fastMarked);     // checked: the system's check mark
+  EXPECT_FALSE(smallMarked);   // a radio item not checked
+  EXPECT_TRUE(largeMarked);    // the checked radio item: the bullet
+  EXPECT_TRUE(selectedText);   // the selected item's caption in the skin's highlight text colour
+  EXPECT_TRUE(normalText);     // the others in its menu text colour
+  EXPECT_TRUE(disabledText);   // a disabled one in its shadow colour
+  EXPECT_FALSE(disabledInMenuText);
+
+  // Sizes come from the skin's measure: a separator is 8 high, an item as high as the toolkit's
+  // own measure of its caption.
+  EXPECT_EQ(items[1].bottom - items[1].top, 8);
+  tk::WindowDC dc(Wnd());
+  int width = 0, height = 0;
+  fast->DefaultMeasure(dc.Get(), width, height);
+  EXPECT_EQ(items[0].bottom - items[0].top, height);
+}
+
+TEST_F(MenuBandTest, ChangesOfTheMenuRebuildTheBand) {
+  options->SetCaption("&Settings");
+  ASSERT_EQ(Band()->ButtonCount(), 4);
+  EXPECT_EQ(Button(bOptions).Caption, L"&Settings");
+  const LONG right = Button(bOptions).Bounds.right;
+
+  tools->SetEnabled(true);
+  EXPECT_TRUE(Button(bTools).Enabled);
+  tools->SetVisible(false);
+  ASSERT_EQ(Band()->ButtonCount(), 3);
+  EXPECT_EQ(Button(1).Caption, L"&Settings");
+  EXPECT_LT(Button(1).Bounds.right, right);  // laid out again without Tools
+
+  tk::TMenuItem* added = Item(menu->Items(), "&Window");
+  Item(added, "Tile");
+  ASSERT_EQ(Band()->ButtonCount(), 4);
+  EXPECT_EQ(Button(3).Caption, L"&Window");
+  EXPECT_EQ(Button(3).SubMenu, added->Handle());
+  // Every button names the sub-menu its item has now: no handle of a menu built before survives.
+  for (int i = 0; i < Band()->ButtonCount(); ++i) {
+    if (Button(i).SubMenu) {
+      EXPECT_TRUE(IsMenu(Button(i).SubMenu)) << i;
+    }
+  }
+  EXPECT_EQ(Button(0).SubMenu, file->Handle());
+
+  tk::TComponent::Free(added);
+  ASSERT_EQ(Band()->ButtonCount(), 3);
+  EXPECT_EQ(GetMenu(Wnd()), nullptr);
+
+  // The new caption is on the screen.
+  tk::testing::PumpMessages(50);
+  EXPECT_TRUE(AnyPixel(ButtonOnScreen(1), TableColour(scMenuBarText)));
+}
+
+TEST_F(MenuBandTest, ACheckedItemChangedInCodeShowsItsMarkTheNextTimeTheDropDownOpens) {
+  fast->SetChecked(false);
+  small->SetChecked(true);  // and Large, of the same radio group, no longer
+  EXPECT_FALSE(large->Checked());
+  HMENU dropDown = options->Handle();
+  bool fastMarked = true, smallMarked = false, largeMarked = true;
+  InputScript script([&] {
+    TapKeyWith(VK_MENU, 'O');
+    if (!WaitForMenuAt(DropDownLeft(bOptions))) return;
+    const RECT small = ItemRect(dropDown, 2);
+    const COLORREF mark = GetSysColor(COLOR_BTNTEXT);
+    WaitFor([&] { return AnyPixel(GlyphBoxOf(small), mark); }, Wait);
+    fastMarked = AnyPixel(GlyphBoxOf(ItemRect(dropDown, 0)), mark);
+    smallMarked = AnyPixel(GlyphBoxOf(small), mark);
+    largeMarked = AnyPixel(GlyphBoxOf(ItemRect(dropDown, 3)), mark);
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_FALSE(fastMarked);
+  EXPECT_TRUE(smallMarked);
+  EXPECT_FALSE(largeMarked);
+}
+
+TEST_F(MenuBandTest, AFormWithoutAMenuAnyMoreLosesTheBandAndAFormGivenOneGetsIt) {
+  const SIZE before = WindowSize();
+  const int menuHeight = Painter()->MenuHeight;
+  form->SetMenu(nullptr);
+  EXPECT_EQ(Band(), nullptr);
+  EXPECT_EQ(Painter()->MenuHeight, 0);
+  EXPECT_EQ(GetMenu(Wnd()), nullptr);
+
+  form->SetMenu(menu);
+  ASSERT_NE(Band(), nullptr);
+  EXPECT_EQ(Painter()->MenuHeight, menuHeight);
+  EXPECT_EQ(Band()->ButtonCount(), 4);
+  EXPECT_EQ(GetMenu(Wnd()), nullptr);
+  // The toolkit kept the client size it was asked for.
+  RECT client{};
+  GetClientRect(Wnd(), &client);
+  EXPECT_EQ(client.bottom, 300);
+  EXPECT_EQ(WindowSize().cy, before.cy);
+}
