@@ -8,6 +8,7 @@
 
 namespace {
 constexpr int MenuBorder = 3;  // what the item drawing assumes when the window is gone
+
 }  // namespace
 
 TWinSkinPopMenu::~TWinSkinPopMenu() { Detach(); }
@@ -45,6 +46,26 @@ void TWinSkinPopMenu::MakeBackground() {
   PopBackground.Assign(*picture);
 }
 
+// Some systems draw a menu's frame inside the window, around the items: the skin's background
+// goes over what lies outside the items once the menu has painted.
+void TWinSkinPopMenu::PaintAroundItems(HWND wnd) {
+  HMENU menu = reinterpret_cast<HMENU>(TWindowSubclass::CallPrevious(wnd, MN_GETHMENU, 0, 0));
+  if (!MenuHandle && menu) MenuHandle = menu;
+  tk::WindowDC dc(wnd);
+  if (!dc.Get()) return;
+  const int count = menu && IsMenu(menu) ? GetMenuItemCount(menu) : 0;
+  for (int i = 0; i < count; ++i) {
+    RECT item{};
+    if (!GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &item)) continue;
+    MapWindowPoints(nullptr, wnd, reinterpret_cast<POINT*>(&item), 2);
+    ExcludeClipRect(dc.Get(), item.left, item.top, item.right, item.bottom);
+  }
+  RECT client{};
+  GetClientRect(wnd, &client);
+  const POINT offset = ClientOffset();
+  BitBlt(dc.Get(), 0, 0, client.right, client.bottom, PopBackground.Canvas().Handle(), offset.x, offset.y, SRCCOPY);
+}
+
 LRESULT TWinSkinPopMenu::SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == SKM_ISSKINNED) return 1;
   TSkinManage* manager = TSkinManage::Instance();
@@ -66,6 +87,11 @@ LRESULT TWinSkinPopMenu::SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM 
           BitBlt(dc.Get(), 0, 0, PopBackground.Width(), PopBackground.Height(), PopBackground.Canvas().Handle(), 0, 0, SRCCOPY);
         }
         return 0;
+      case WM_PAINT: {
+        const LRESULT result = TWindowSubclass::CallPrevious(wnd, msg, wParam, lParam);
+        if (HasPicture() && !PopBackground.Empty()) PaintAroundItems(wnd);
+        return result;
+      }
       case WM_PRINT: {
         if (!HasPicture()) return TWindowSubclass::CallPrevious(wnd, msg, wParam, lParam);
         HDC dc = reinterpret_cast<HDC>(wParam);

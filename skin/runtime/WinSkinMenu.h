@@ -142,5 +142,6 @@ class TWinSkinPopMenu : private TWindowSubclass::Target {
   LRESULT SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
   bool HasPicture() const;
   void MakeBackground();
+  void PaintAroundItems(HWND wnd);
   TWindowSubclass FSubclass{*this};
 };

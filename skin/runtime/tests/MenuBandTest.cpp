@@ -543,3 +543,76 @@ TEST_F(MenuBandTest, AFormWithoutAMenuAnyMoreLosesTheBandAndAFormGivenOneGetsIt)
   EXPECT_EQ(client.bottom, 300);
   EXPECT_EQ(WindowSize().cy, before.cy);
 }
+
+TEST_F(MenuBandTest, TheSkinnedSystemMenuDrawsItsItemsAndGlyphsFromTheSkin) {
+  ASSERT_NE(skin->MenuGlyphs(), nullptr);
+  HMENU native = GetSystemMenu(Wnd(), FALSE);
+  int closeIndex = -1;
+  for (int i = 0; i < GetMenuItemCount(native); ++i)
+    if (GetMenuItemID(native, i) == SC_CLOSE) closeIndex = i;
+  ASSERT_GE(closeIndex, 0);
+  // Nowhere near the menu, so that no item is under the mouse.
+  MoveMouseTo(POINT{5, GetSystemMetrics(SM_CYSCREEN) - 5});
+  TWinSkinForm* painter = Painter();
+  RECT close{};
+  COLORREF frame = 0;
+  bool glyph = false;
+  InputScript script([&] {
+    if (!WaitFor([] { return !VisibleMenuWindows().empty(); }, Wait)) return;
+    close = ItemRect(painter->SysMenu->Handle(), closeIndex);
+    const POINT p{close.right - 3, (close.top + close.bottom) / 2};
+    WaitFor([&] { return ScreenPixel(p.x, p.y) == MenuItemColour(1); }, Wait);
+    frame = ScreenPixel(p.x, p.y);
+    glyph = AnyPixel(GlyphBoxOf(close), RGB(0, 0, 0));  // the close glyph, black on its mask
+    CloseMenus();
+  });
+  POINT origin{0, 0};
+  ClientToScreen(Wnd(), &origin);
+  painter->OpenSystemMenu(origin);
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_EQ(frame, MenuItemColour(1));
+  EXPECT_TRUE(glyph);
+}
+
+// With a component that serves every form, menu windows get their painter: the skin's menu
+// background makes their border.
+class MenuWindowPainterTest : public MenuBandTest {
+ protected:
+  void SetUp() override {
+    SkinnedFormTest::SetUp();
+    MakeSkinnedForm(400, 300, tk::TFormBorderStyle::bsSizeable, TSkinFormType::sfMainform);
+    ASSERT_NE(Painter(), nullptr);
+    ASSERT_NE(Band(), nullptr);
+    SetForegroundWindow(Wnd());
+    tk::testing::PumpMessages(50);
+  }
+};
+
+TEST_F(MenuWindowPainterTest, ADropDownsWindowHasTheSkinsMenuBackgroundAsItsBorder) {
+  HWND menuWindow = nullptr;
+  COLORREF corner = 0, edge = 0;
+  size_t painters = 0;
+  bool fromBar = false;
+  InputScript script([&] {
+    TapKeyWith(VK_MENU, 'F');
+    menuWindow = WaitForMenuAt(DropDownLeft(bFile));
+    if (!menuWindow) return;
+    const RECT r = WindowRect(menuWindow);
+    WaitFor([&] { return ScreenPixel(r.left + 1, r.top + 1) == MenuBackgroundColour(); }, Wait);
+    corner = ScreenPixel(r.left + 1, r.top + 1);
+    edge = ScreenPixel(r.right - 2, (r.top + r.bottom) / 2);
+    TSkinManage* manager = TSkinManage::Instance();
+    painters = manager->PopMenus.size();
+    fromBar = painters > 0 && manager->PopMenus.back()->OpenedFromBar;
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  ASSERT_NE(menuWindow, nullptr);
+  EXPECT_EQ(painters, 1u);
+  EXPECT_TRUE(fromBar);
+  EXPECT_EQ(corner, MenuBackgroundColour());
+  EXPECT_EQ(edge, MenuBackgroundColour());
+  // The painter leaves with its window.
+  tk::testing::PumpMessages(50);
+  EXPECT_TRUE(TSkinManage::Instance()->PopMenus.empty());
+}
