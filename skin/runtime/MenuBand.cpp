@@ -91,6 +91,11 @@ TWinSkinMenu::~TWinSkinMenu() {
     t_tracking.band = nullptr;
     EndMenu();
   }
+  // A window takes its menu along when it is destroyed; the band took the menu off it, so it goes
+  // here (a toolkit form's menu belongs to its menu component).
+  const TWinSkinForm* form = FormPainter;
+  if (form->FrameState == fsDestroying && !form->Form && NativeMenu && IsMenu(NativeMenu) && GetMenu(form->Wnd) != NativeMenu)
+    DestroyMenu(NativeMenu);
 }
 
 tk::TMenuItem* TWinSkinMenu::ToolkitItemOf(ULONG_PTR itemData, UINT command, HMENU subMenu) const {

@@ -14,11 +14,19 @@ namespace {
 // menu opens.
 std::atomic<HWND> g_injector{nullptr};
 constexpr UINT WM_INJECT = WM_APP + 0x51;
+constexpr UINT WM_RUN = WM_APP + 0x52;
 
 LRESULT CALLBACK InjectorProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg != WM_INJECT) return DefWindowProcW(wnd, msg, wParam, lParam);
-  SendInput(1, reinterpret_cast<INPUT*>(lParam), sizeof(INPUT));
-  return 0;
+  switch (msg) {
+    case WM_INJECT:
+      SendInput(1, reinterpret_cast<INPUT*>(lParam), sizeof(INPUT));
+      return 0;
+    case WM_RUN:
+      (*reinterpret_cast<const std::function<void()>*>(lParam))();
+      return 0;
+    default:
+      return DefWindowProcW(wnd, msg, wParam, lParam);
+  }
 }
 
 HWND CreateInjector() {
@@ -67,6 +75,15 @@ BOOL CALLBACK CollectMenuWindow(HWND wnd, LPARAM found) {
 }
 
 }  // namespace
+
+void OnTestThread(const std::function<void()>& work) {
+  HWND injector = g_injector;
+  if (injector && GetWindowThreadProcessId(injector, nullptr) != GetCurrentThreadId()) {
+    SendMessageW(injector, WM_RUN, 0, reinterpret_cast<LPARAM>(&work));
+    return;
+  }
+  work();
+}
 
 void MoveMouseTo(POINT screen) {
   // Absolute coordinates run from 0 to 65535 across the primary screen.

@@ -18,6 +18,11 @@ void ClickAt(POINT screen);
 void TapKey(WORD vk);
 void TapKeyWith(WORD modifier, WORD vk);
 
+// Runs a function on the thread of the running script's test (from the script's thread; directly
+// when there is no script or when called on that thread), for reading what only that thread may
+// read while it is held in a menu or dialog loop.
+void OnTestThread(const std::function<void()>& work);
+
 // Visible menu windows ("#32768") of this process, most recently shown first where the system
 // says so (callable from any thread).
 std::vector<HWND> VisibleMenuWindows();

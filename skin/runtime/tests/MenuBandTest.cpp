@@ -15,6 +15,7 @@ using namespace skin_test;
 using tk::testing::ClickAt;
 using tk::testing::InputScript;
 using tk::testing::MoveMouseTo;
+using tk::testing::OnTestThread;
 using tk::testing::TapKey;
 using tk::testing::TapKeyWith;
 using tk::testing::VisibleMenuWindows;
@@ -99,6 +100,10 @@ class MenuBandTest : public SkinnedFormTest {
     hidden = Item(menu->Items(), "Hidden");
     hidden->SetVisible(false);
     Item(hidden, "Nothing either");
+    if (rightToLeft) {
+      HWND wnd = f.Handle();
+      SetWindowLongPtrW(wnd, GWL_EXSTYLE, GetWindowLongPtrW(wnd, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+    }
     f.SetMenu(menu);
     if (withEdit) {
       edit = new tk::TEdit(&f);
@@ -117,7 +122,7 @@ class MenuBandTest : public SkinnedFormTest {
 
   void SetUp() override {
     SkinnedFormTest::SetUp();
-    MakeSkinnedForm(400, 300);
+    MakeSkinnedForm(400, 300, tk::TFormBorderStyle::bsSizeable, TSkinFormType::sfDialog, skinOptions);
     ASSERT_NE(Painter(), nullptr);
     ASSERT_NE(Band(), nullptr);
     SetForegroundWindow(Wnd());
@@ -146,6 +151,8 @@ class MenuBandTest : public SkinnedFormTest {
   }
 
   bool withEdit = false;
+  bool rightToLeft = false;
+  SolidSkinOptions skinOptions;
   tk::TMainMenu* menu = nullptr;
   tk::TMenuItem *file = nullptr, *open = nullptr, *recent = nullptr, *one = nullptr, *tools = nullptr;
   tk::TMenuItem *options = nullptr, *fast = nullptr, *small = nullptr, *large = nullptr, *disabled = nullptr;
@@ -615,4 +622,240 @@ TEST_F(MenuWindowPainterTest, ADropDownsWindowHasTheSkinsMenuBackgroundAsItsBord
   // The painter leaves with its window.
   tk::testing::PumpMessages(50);
   EXPECT_TRUE(TSkinManage::Instance()->PopMenus.empty());
+}
+
+TEST_F(MenuBandTest, AButtonUnderTheMouseIsFramedInTheSkinsHighlightColour) {
+  const RECT b = ButtonOnScreen(bOptions);
+  const POINT edge{b.left, (b.top + b.bottom) / 2};
+  EXPECT_NE(ScreenPixel(edge.x, edge.y), TableColour(scButtonHilight));
+  COLORREF hot = 0, left = 0;
+  InputScript script([&] {
+    MoveMouseTo(ButtonPoint(bOptions));
+    WaitFor([&] { return ScreenPixel(edge.x, edge.y) == TableColour(scButtonHilight); }, Wait);
+    hot = ScreenPixel(edge.x, edge.y);
+    // Off the band again: the frame timer lets the button go.
+    MoveMouseTo(POINT{b.left + 5, b.bottom + 60});
+    WaitFor([&] { return ScreenPixel(edge.x, edge.y) == TableColour(scMenubar); }, Wait);
+    left = ScreenPixel(edge.x, edge.y);
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_EQ(hot, TableColour(scButtonHilight));
+  EXPECT_EQ(left, TableColour(scMenubar));
+}
+
+TEST_F(MenuBandTest, AltWhileADropDownIsOpenClosesItWithoutOpeningItAgain) {
+  MessageRecorder recorder(Wnd());
+  bool opened = false, closed = false, reopenedByF10 = false;
+  InputScript script([&] {
+    TapKey(VK_MENU);
+    opened = WaitForMenuAt(DropDownLeft(bFile)) != nullptr;
+    TapKey(VK_MENU);
+    closed = WaitFor([] { return VisibleMenuWindows().empty(); }, Wait);
+    // Keys are handled in order: once F10's drop-down is there, the second Alt is all handled.
+    TapKey(VK_F10);
+    reopenedByF10 = WaitForMenuAt(DropDownLeft(bFile)) != nullptr;
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_TRUE(opened);
+  EXPECT_TRUE(closed);
+  EXPECT_TRUE(reopenedByF10);
+  EXPECT_EQ(recorder.Count(WM_INITMENUPOPUP), 2);
+  EXPECT_FALSE(Painter()->MenuTracking);
+}
+
+TEST_F(MenuBandTest, TheBandKnowsTheSelectedItemOfTheOpenDropDown) {
+  tk::TMenuItem *first = nullptr, *afterDown = nullptr;
+  int openIndex = -1;
+  InputScript script([&] {
+    TapKeyWith(VK_MENU, 'O');
+    if (!WaitForMenuAt(DropDownLeft(bOptions))) return;
+    HMENU dropDown = nullptr;
+    OnTestThread([&] { dropDown = options->Handle(); });
+    auto hilited = [dropDown](int i) { return (GetMenuState(dropDown, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) != 0; };
+    WaitFor([&] { return hilited(0); }, Wait);
+    OnTestThread([&] {
+      first = Band()->SelectedItem;
+      openIndex = Band()->OpenIndex();
+    });
+    TapKey(VK_DOWN);  // past the separator
+    WaitFor([&] { return hilited(2); }, Wait);
+    OnTestThread([&] { afterDown = Band()->SelectedItem; });
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_EQ(openIndex, bOptions);
+  EXPECT_EQ(first, fast);
+  EXPECT_EQ(afterDown, small);
+  EXPECT_EQ(Band()->OpenIndex(), -1);
+  EXPECT_EQ(Band()->SelectedItem, nullptr);
+}
+
+class MenuBarPictureTest : public MenuBandTest {
+ protected:
+  MenuBarPictureTest() {
+    skinOptions.menuBar = true;
+    skinOptions.menuBarLeftWidth = 5;
+  }
+};
+
+TEST_F(MenuBarPictureTest, TheBandShowsTheMenuBarPictureActiveThenInactiveAndItemsStartAfterItsLeftEnd) {
+  const int y = TitleHeight + 2;
+  const int x = WindowSize().cx - RightWidth - 4;
+  EXPECT_EQ(Button(bFile).Bounds.left, LeftWidth + 5 + 4);
+  EXPECT_EQ(WindowPixel(Wnd(), x, y), MenuBarColour(1));
+  // Another window active: the inactive frame.
+  tk::TForm* other = new tk::TForm(nullptr);
+  other->SetBounds(600, 500, 200, 150);
+  other->Show();
+  tk::testing::PumpUntil([&] { return !Painter()->NCActive; }, Wait);
+  tk::testing::PumpMessages(50);
+  EXPECT_EQ(WindowPixel(Wnd(), x, y), MenuBarColour(2));
+  tk::TComponent::Free(other);
+}
+
+class MenuBarBandPictureTest : public MenuBandTest {
+ protected:
+  MenuBarBandPictureTest() {
+    skinOptions.menuBar = true;
+    skinOptions.menuBarLeftWidth = 7;
+    skinOptions.menuBarTile = 0;
+  }
+};
+
+TEST_F(MenuBarBandPictureTest, AMenuBarPictureNotCutAsANineGridIsDrawnAsABand) {
+  EXPECT_EQ(Button(bFile).Bounds.left, LeftWidth + 7 + 4);
+  EXPECT_EQ(WindowPixel(Wnd(), WindowSize().cx - RightWidth - 4, TitleHeight + 2), MenuBarColour(1));
+  EXPECT_EQ(WindowPixel(Wnd(), LeftWidth + 1, TitleHeight + 2), MenuBarColour(1));
+}
+
+class RightToLeftMenuBandTest : public MenuBandTest {
+ protected:
+  RightToLeftMenuBandTest() { rightToLeft = true; }
+};
+
+TEST_F(RightToLeftMenuBandTest, ButtonsRunFromTheRightAndTheArrowKeysFollowThem) {
+  ASSERT_TRUE(Painter()->RightToLeft);
+  EXPECT_EQ(Button(bFile).Bounds.right, WindowSize().cx - RightWidth - 6);
+  EXPECT_EQ(Button(bTools).Bounds.right, Button(bFile).Bounds.left);
+  auto dropDownRight = [this](int i) { return WindowRect(Wnd()).left + Button(i).Bounds.right; };
+  auto menuEndingAt = [](int right) {
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+          for (HWND wnd : VisibleMenuWindows())
+            if (WindowRect(wnd).right == right) found = wnd;
+          return found != nullptr;
+        },
+        Wait);
+    return found != nullptr;
+  };
+  bool file = false, options = false;
+  InputScript script([&] {
+    TapKey(VK_MENU);
+    file = menuEndingAt(dropDownRight(bFile));
+    TapKey(VK_LEFT);  // leftwards is onwards in a right-to-left band
+    options = menuEndingAt(dropDownRight(bOptions));
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_TRUE(file);
+  EXPECT_TRUE(options);
+}
+
+// A window of the program that is no toolkit form, with a menu of its own: the band and the items
+// come from the native menu alone, and Alt+letter reaches the band as the system's key-menu
+// command.
+class PlainWindowMenuTest : public SkinnedFormTest {
+ protected:
+  static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND) commands.push_back(LOWORD(wParam));
+    return DefWindowProcW(wnd, msg, wParam, lParam);
+  }
+  void SetUp() override {
+    SkinnedFormTest::SetUp();
+    MakeSkinnedForm(200, 150);
+    commands.clear();
+    static const ATOM atom = [] {
+      WNDCLASSW wc{};
+      wc.lpfnWndProc = Proc;
+      wc.hInstance = GetModuleHandleW(nullptr);
+      wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+      wc.lpszClassName = L"MenuBandTestPlainWindow";
+      return RegisterClassW(&wc);
+    }();
+    ASSERT_NE(atom, 0);
+    HMENU bar = CreateMenu();
+    edit = CreatePopupMenu();
+    AppendMenuW(edit, MF_STRING, 101, L"&Copy\tCtrl+C");
+    AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(edit, MF_STRING | MF_CHECKED, 102, L"Checked");
+    AppendMenuW(edit, MF_STRING | MF_GRAYED, 103, L"Gone");
+    HMENU view = CreatePopupMenu();
+    AppendMenuW(view, MF_STRING, 201, L"Zoom");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Edit");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), L"&View");
+    plain = CreateWindowExW(0, L"MenuBandTestPlainWindow", L"Plain", WS_OVERLAPPEDWINDOW, 150, 150, 360, 260, nullptr, bar,
+                            GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(plain, nullptr);
+    ShowWindow(plain, SW_SHOW);
+    SetForegroundWindow(plain);
+    SetFocus(plain);
+    ASSERT_TRUE(TSkinManage::Instance()->SkinWindow(plain));
+    tk::testing::PumpUntil([this] { return PlainPainter() && PlainPainter()->FrameState == fsRunning; }, Wait);
+    tk::testing::PumpMessages(50);
+  }
+  void TearDown() override {
+    CloseMenus();
+    if (plain) DestroyWindow(plain);
+    SkinnedFormTest::TearDown();
+  }
+  TWinSkinForm* PlainPainter() const { return TSkinManage::Instance()->FindForm(plain); }
+
+  HWND plain = nullptr;
+  HMENU edit = nullptr;
+  static inline std::vector<UINT> commands;
+};
+
+TEST_F(PlainWindowMenuTest, TheBandAndTheItemsComeFromTheNativeMenu) {
+  ASSERT_NE(PlainPainter(), nullptr);
+  TWinSkinMenu* band = PlainPainter()->MenuBar.get();
+  ASSERT_NE(band, nullptr);
+  EXPECT_EQ(GetMenu(plain), nullptr);
+  ASSERT_EQ(band->ButtonCount(), 2);
+  EXPECT_EQ(band->Buttons[0]->Caption, L"&Edit");
+  EXPECT_EQ(band->Buttons[1]->Caption, L"&View");
+  EXPECT_EQ(band->Buttons[0]->SubMenu, edit);
+
+  const int left = WindowRect(plain).left + band->Buttons[0]->Bounds.left;
+  RECT copy{}, line{}, checked{};
+  COLORREF selected = 0, separator = 0;
+  bool marked = false;
+  InputScript script([&] {
+    TapKeyWith(VK_MENU, 'E');
+    if (!WaitForMenuAt(left)) return;
+    copy = ItemRect(edit, 0);
+    line = ItemRect(edit, 1);
+    checked = ItemRect(edit, 2);
+    const POINT p{copy.right - 3, (copy.top + copy.bottom) / 2};
+    WaitFor([&] { return ScreenPixel(p.x, p.y) == MenuItemColour(4); }, Wait);
+    selected = ScreenPixel(p.x, p.y);
+    separator = ScreenPixel((line.left + line.right) / 2, (line.top + line.bottom) / 2);
+    marked = AnyPixel(GlyphBoxOf(checked), GetSysColor(COLOR_BTNTEXT));
+    TapKey(VK_RETURN);
+    WaitFor([] { return VisibleMenuWindows().empty(); }, Wait);
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  tk::testing::PumpUntil([] { return !commands.empty(); }, Wait);
+  EXPECT_EQ(selected, MenuItemColour(4));
+  EXPECT_EQ(separator, MenuItemColour(2));
+  EXPECT_TRUE(marked);
+  EXPECT_EQ(line.bottom - line.top, 8);
+  ASSERT_EQ(commands.size(), 1u);
+  EXPECT_EQ(commands[0], 101u);
+
+  // The menu the band took off the window goes with the window.
+  DestroyWindow(plain);
+  plain = nullptr;
+  EXPECT_FALSE(IsMenu(edit));
 }
