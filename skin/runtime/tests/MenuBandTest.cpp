@@ -859,3 +859,35 @@ TEST_F(PlainWindowMenuTest, TheBandAndTheItemsComeFromTheNativeMenu) {
   plain = nullptr;
   EXPECT_FALSE(IsMenu(edit));
 }
+
+namespace {
+// Opens a band button's drop-down and closes it from a timer once the menu loop runs.
+void OpenAndClose(HWND wnd, const RECT& buttonOnScreen) {
+  SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EndMenu();
+  });
+  SendMessageW(wnd, SKM_OPENMENUAT, 0, MAKELPARAM(buttonOnScreen.left + 1, buttonOnScreen.top + 1));
+}
+}  // namespace
+
+TEST_F(MenuBandTest, DropDownsRebuildsAndRepaintsGiveBackTheirGdiObjectsAndWindows) {
+  const RECT fileButton = ButtonOnScreen(bFile), optionsButton = ButtonOnScreen(bOptions);
+  // Once first: what is made once for the program (fonts, marks) is made here.
+  OpenAndClose(Wnd(), fileButton);
+  OpenAndClose(Wnd(), optionsButton);
+  tk::testing::PumpMessages(50);
+  const int gdi = tk::testing::GdiObjectCount(), windows = tk::testing::ThreadWindowCount();
+  MessageRecorder recorder(Wnd());
+  for (int i = 0; i < 40; ++i) {
+    OpenAndClose(Wnd(), fileButton);
+    OpenAndClose(Wnd(), optionsButton);
+    options->SetCaption(i % 2 ? "&Options" : "&Settings");
+    SendMessageW(Wnd(), SKM_REPAINTFRAME, 0, 0);
+  }
+  tk::testing::PumpMessages(50);
+  EXPECT_GE(recorder.Count(WM_DRAWITEM), 80);  // the items were drawn each time
+  EXPECT_EQ(recorder.Count(WM_INITMENUPOPUP), 80);
+  EXPECT_EQ(tk::testing::GdiObjectCount(), gdi);
+  EXPECT_EQ(tk::testing::ThreadWindowCount(), windows);
+}
