@@ -244,11 +244,6 @@ void TWinSkinMenu::PaintMDIButtons(HDC dc, const RECT& band) {
 void TWinSkinMenu::PaintBar(HDC dc, const RECT& band) {
   const int width = band.right - band.left, height = band.bottom - band.top;
   if (width <= 0 || height <= 0) return;
-  struct TPaintingFlag {
-    bool& flag;
-    explicit TPaintingFlag(bool& f) : flag(f) { flag = true; }
-    ~TPaintingFlag() { flag = false; }
-  } painting(Painting);
   MenuBand = band;
   tk::TBitmap& scratch = FrameScratchBitmap();
   scratch.SetSize(width, height);

@@ -77,7 +77,6 @@ class TWinSkinMenu {
   TSkinData* Skin;
   TWinSkinForm* FormPainter;
   tk::TBitmap BandBackground;
-  bool Painting = false;
   HMENU NativeMenu = nullptr;
   // The toolkit item selected in the open drop-down (WM_MENUSELECT), none when nothing is.
   tk::TMenuItem* SelectedItem = nullptr;

@@ -891,3 +891,73 @@ TEST_F(MenuBandTest, DropDownsRebuildsAndRepaintsGiveBackTheirGdiObjectsAndWindo
   EXPECT_EQ(tk::testing::GdiObjectCount(), gdi);
   EXPECT_EQ(tk::testing::ThreadWindowCount(), windows);
 }
+
+// The form's pop-up menus are switched to the skin's drawing when the form is skinned; a main menu
+// can be switched too (menu items skinned).
+class SkinnedPopupMenuTest : public MenuBandTest {
+ protected:
+  void PrepareForm(tk::TForm& f) override {
+    MenuBandTest::PrepareForm(f);
+    popup = new tk::TPopupMenu(&f);
+    cut = Item(popup->Items(), "Cut");
+    paste = Item(popup->Items(), "Paste");
+  }
+  tk::TPopupMenu* popup = nullptr;
+  tk::TMenuItem *cut = nullptr, *paste = nullptr;
+};
+
+TEST_F(SkinnedPopupMenuTest, APopupMenuOfTheFormIsDrawnByTheSkinUntilSwitchedBack) {
+  EXPECT_TRUE(popup->OwnerDraw());
+  EXPECT_TRUE(cut->OnDrawItem && cut->OnMeasureItem);
+  MoveMouseTo(POINT{5, GetSystemMetrics(SM_CYSCREEN) - 5});
+  HMENU handle = popup->Handle();
+  COLORREF frame = 0;
+  InputScript script([&] {
+    if (!WaitFor([] { return !VisibleMenuWindows().empty(); }, Wait)) return;
+    const RECT first = ItemRect(handle, 0);
+    const POINT p{first.right - 3, (first.top + first.bottom) / 2};
+    WaitFor([&] { return ScreenPixel(p.x, p.y) == MenuItemColour(1); }, Wait);
+    frame = ScreenPixel(p.x, p.y);
+    ClickAt(Centre(ItemRect(handle, 1)));
+  });
+  const RECT w = WindowRect(Wnd());
+  popup->PopupFor(Wnd(), w.left + 60, w.top + 80);
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_EQ(frame, MenuItemColour(1));
+  EXPECT_EQ(clicks[paste], 1);
+
+  skin_menu::SwitchMenuToSkin(*popup, *skin, false);
+  EXPECT_FALSE(popup->OwnerDraw());
+  EXPECT_FALSE(cut->OnDrawItem || cut->OnMeasureItem);
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE;
+  GetMenuItemInfoW(popup->Handle(), 0, TRUE, &info);
+  EXPECT_FALSE(info.fType & MFT_OWNERDRAW);
+}
+
+TEST_F(SkinnedPopupMenuTest, AMainMenuSwitchedToTheSkinDrawsItsItemsBelowTheBar) {
+  skin_menu::SwitchMenuToSkin(*menu, *skin, true);
+  EXPECT_TRUE(menu->OwnerDraw());
+  EXPECT_FALSE(options->OnDrawItem);  // the bar's own items are the band's
+  EXPECT_TRUE(fast->OnDrawItem && fast->OnMeasureItem);
+  ASSERT_EQ(Band()->ButtonCount(), 4);
+  EXPECT_EQ(Button(bOptions).Caption, L"&Options");
+  HMENU dropDown = options->Handle();
+  COLORREF selected = 0;
+  InputScript script([&] {
+    TapKeyWith(VK_MENU, 'O');
+    if (!WaitForMenuAt(DropDownLeft(bOptions))) return;
+    const RECT first = ItemRect(dropDown, 0);
+    const POINT p{first.right - 3, (first.top + first.bottom) / 2};
+    WaitFor([&] { return ScreenPixel(p.x, p.y) == MenuItemColour(4); }, Wait);
+    selected = ScreenPixel(p.x, p.y);
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  EXPECT_EQ(selected, MenuItemColour(4));
+  skin_menu::SwitchMenuToSkin(*menu, *skin, false);
+  EXPECT_FALSE(menu->OwnerDraw());
+  EXPECT_FALSE(fast->OnDrawItem);
+  EXPECT_EQ(Band()->ButtonCount(), 4);
+}
