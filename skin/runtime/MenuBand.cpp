@@ -457,7 +457,6 @@ void TWinSkinMenu::DropClosingClick(int index) {
   HWND wnd = FormPainter->Wnd;
   MSG msg;
   if (!PeekMessageW(&msg, wnd, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_NOREMOVE)) return;
-
   const POINT p{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
   if (index < ButtonCount() && Buttons[static_cast<size_t>(index)]->Contains(FormPainter->ScreenToFrame(p)))
     PeekMessageW(&msg, wnd, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE);

@@ -68,8 +68,7 @@ std::string SolidSkinDescription(const SolidSkinOptions& o) {
   d << "Bottom=bottom.bmp\nBottomFrame=2\nBottomStretch=1\nBottomTrans=" << trans << "\nBottomTopHeight=8\nBottomBotHeight=8\n";
   d << "TextShift=24\nTextShiftVert=0\nTextRightClip=70\n";
   if (o.menuBar)
-    d << "menuBar=menubar.bmp\nTileMenu=" << o.menuBarTile << "\nTileLeftMenu=" << o.menuBarLeftWidth
-      << "\nTileRightMenu=2\n";
+    d << "menuBar=menubar.bmp\nTileMenu=1\nTileLeftMenu=" << o.menuBarLeftWidth << "\nTileRightMenu=2\n";
   if (o.captionButtons) {
     d << "[Button0]\nButtonImage=close.bmp\nAlign=1\nXCoord=" << CloseX << "\nYCoord=4\nAction=0\nVisibility=0\nframe=4\n";
     d << "[Button1]\nButtonImage=max.bmp\nAlign=1\nXCoord=" << MaxX << "\nYCoord=4\nAction=1\nVisibility=2\nVisibility1=6\nframe=4\n";

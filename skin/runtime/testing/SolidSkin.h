@@ -20,10 +20,8 @@ struct SolidSkinOptions {
   bool menuItem = true;
   bool menuBackground = true;
   bool menuBar = false;
-  // The menu bar picture's fixed left end (its right end is 2) and whether it is cut as a nine-grid
-  // (1) or drawn as a three-part band (0).
+  // The menu bar picture's fixed left end (its right end is 2).
   int menuBarLeftWidth = 2;
-  int menuBarTile = 1;
 };
 
 // The skin's geometry.

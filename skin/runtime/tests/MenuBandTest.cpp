@@ -714,21 +714,6 @@ TEST_F(MenuBarPictureTest, TheBandShowsTheMenuBarPictureActiveThenInactiveAndIte
   tk::TComponent::Free(other);
 }
 
-class MenuBarBandPictureTest : public MenuBandTest {
- protected:
-  MenuBarBandPictureTest() {
-    skinOptions.menuBar = true;
-    skinOptions.menuBarLeftWidth = 7;
-    skinOptions.menuBarTile = 0;
-  }
-};
-
-TEST_F(MenuBarBandPictureTest, AMenuBarPictureNotCutAsANineGridIsDrawnAsABand) {
-  EXPECT_EQ(Button(bFile).Bounds.left, LeftWidth + 7 + 4);
-  EXPECT_EQ(WindowPixel(Wnd(), WindowSize().cx - RightWidth - 4, TitleHeight + 2), MenuBarColour(1));
-  EXPECT_EQ(WindowPixel(Wnd(), LeftWidth + 1, TitleHeight + 2), MenuBarColour(1));
-}
-
 class RightToLeftMenuBandTest : public MenuBandTest {
  protected:
   RightToLeftMenuBandTest() { rightToLeft = true; }
