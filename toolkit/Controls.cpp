@@ -894,6 +894,12 @@ void TWinControl::WndProc(TMessage& msg) {
       if (TCustomForm* form = ParentForm(); form && form->Perform(CM_DIALOGKEY, key, msg.LParam) != 0) msg.Result = 1;
       return;
     }
+    case CN_SYSCHAR:
+      // Alt+character goes to the form first (mnemonics, the menu bar); taken, it ends here.
+      msg.Result = 0;
+      if (msg.WParam != VK_SPACE)
+        if (TCustomForm* form = ParentForm()) msg.Result = form->Perform(CM_DIALOGCHAR, msg.WParam, msg.LParam);
+      return;
     case WM_COMMAND:
       if (msg.LParam) {
         if (TWinControl* child = FindControl(reinterpret_cast<HWND>(msg.LParam))) {

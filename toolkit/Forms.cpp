@@ -88,7 +88,11 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
   if (component == activeControl_) activeControl_ = nullptr;
-  if (component == menu_) menu_ = nullptr;
+  if (component == menu_) {
+    menu_ = nullptr;
+    // Whoever draws the menu bar must let go of the items now.
+    if (handle_ && !Destroying()) SendMessageW(handle_, CM_MENUCHANGED, 0, 0);
+  }
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
@@ -112,6 +116,7 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
   }
   if (handle_) {
     ::SetMenu(handle_, menu_ ? menu_->Handle() : nullptr);
+    SendMessageW(handle_, CM_MENUCHANGED, 0, reinterpret_cast<LPARAM>(menu_));
     ApplyClientSize();
   }
 }
@@ -318,6 +323,33 @@ TMenuItem* TCustomForm::FindMenuItemByHandle(HMENU menu) const {
   return nullptr;
 }
 
+TMenuItem* TCustomForm::FindMenuItemByIdentity(ULONG_PTR identity) const {
+  if (menu_)
+    if (TMenuItem* item = menu_->FindItemByIdentity(identity)) return item;
+  for (TComponent* c : ComponentList())
+    if (auto* popup = dynamic_cast<TMenu*>(c))
+      if (TMenuItem* item = popup->FindItemByIdentity(identity)) return item;
+  return nullptr;
+}
+
+bool TCustomForm::MeasureMenuItem(MEASUREITEMSTRUCT& item) {
+  TMenuItem* menuItem = item.CtlType == ODT_MENU ? FindMenuItemByIdentity(item.itemData) : nullptr;
+  if (!menuItem) return false;
+  WindowDC dc(handle_);
+  int width = static_cast<int>(item.itemWidth), height = static_cast<int>(item.itemHeight);
+  menuItem->MeasureItem(dc.Get(), width, height);
+  item.itemWidth = static_cast<UINT>(std::max(width, 0));
+  item.itemHeight = static_cast<UINT>(std::max(height, 0));
+  return true;
+}
+
+bool TCustomForm::DrawMenuItem(const DRAWITEMSTRUCT& item) {
+  TMenuItem* menuItem = item.CtlType == ODT_MENU ? FindMenuItemByIdentity(item.itemData) : nullptr;
+  if (!menuItem) return false;
+  menuItem->DrawItem(item);
+  return true;
+}
+
 void TCustomForm::PaintWindow(HDC dc) {}
 
 void TCustomForm::WndProc(TMessage& msg) {
@@ -333,6 +365,19 @@ void TCustomForm::WndProc(TMessage& msg) {
           msg.Result = 0;
           return;
         }
+      }
+      break;
+    case WM_MEASUREITEM:
+      // Owner-drawn items of this form's menus (controls' items carry their id in wParam).
+      if (msg.WParam == 0 && MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam))) {
+        msg.Result = TRUE;
+        return;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (msg.WParam == 0 && DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(msg.LParam))) {
+        msg.Result = TRUE;
+        return;
       }
       break;
     case WM_INITMENUPOPUP:

@@ -75,6 +75,9 @@ class TCustomForm : public TWinControl {
   // The menu item of a command id or a pop-up menu handle, among this form's menus.
   TMenuItem* FindMenuItem(UINT command) const;
   TMenuItem* FindMenuItemByHandle(HMENU menu) const;
+  // The item whose address is a native item's data, among this form's menus (never dereferenced
+  // unless found there).
+  TMenuItem* FindMenuItemByIdentity(ULONG_PTR identity) const;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
@@ -99,6 +102,8 @@ class TCustomForm : public TWinControl {
 
  private:
   void ApplyClientSize();
+  bool MeasureMenuItem(MEASUREITEMSTRUCT& item);
+  bool DrawMenuItem(const DRAWITEMSTRUCT& item);
   void CenterOnScreen();
   void KeepCentred(const WINDOWPOS& pos);
 

@@ -4,10 +4,19 @@
 
 #include "Encoding.h"
 #include "Forms.h"
+#include "GdiHandle.h"
 
 namespace tk {
 
 namespace {
+UniqueFont MakeMenuFont(bool bold) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
+  return UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
+}
+
 UINT NextCommand() {
   // Menu command ids share WM_COMMAND's low word with nothing else of the toolkit's.
   static UINT next = 1;
@@ -15,6 +24,12 @@ UINT NextCommand() {
   return next++;
 }
 }  // namespace
+
+HFONT MenuFont(bool bold) {
+  static const UniqueFont regular = MakeMenuFont(false);
+  static const UniqueFont heavy = MakeMenuFont(true);
+  return bold ? heavy.Get() : regular.Get();
+}
 
 const TClassInfo& TMenuItem::StaticClass() {
   static const TClassInfo info = [] {
@@ -114,22 +129,95 @@ void TMenuItem::DestroyHandle() {
 
 void TMenuItem::AppendTo(HMENU menu) {
   if (!visible_) return;
-  std::wstring text = GbkToWide(caption_);
-  UINT flags = 0;
-  if (IsLine()) flags |= MF_SEPARATOR;
-  if (checked_) flags |= MF_CHECKED;
-  if (!enabled_) flags |= MF_GRAYED;
-  if (ownerDraw_) flags |= MF_OWNERDRAW;
+  const std::wstring text = GbkToWide(caption_);
+  const TMenu* owner = GetParentMenu();
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_DATA;
+  info.fType = IsLine() ? MFT_SEPARATOR : MFT_STRING;
+  if (radioItem_) info.fType |= MFT_RADIOCHECK;
+  // An owner-drawn item keeps its text: menu bars and mnemonics still read it.
+  if (ownerDraw_ || (owner && owner->OwnerDraw())) info.fType |= MFT_OWNERDRAW;
+  info.fState = (checked_ ? MFS_CHECKED : 0u) | (enabled_ ? 0u : MFS_GRAYED);
+  info.wID = command_;
+  // The item's address tells owner drawing which item it is; it is only ever compared.
+  info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
+  info.dwTypeData = const_cast<wchar_t*>(text.c_str());
+  handle_ = nullptr;
   if (!items_.empty()) {
     handle_ = CreatePopupMenu();
     for (TMenuItem* child : items_) child->AppendTo(handle_);
-    AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(handle_),
-                ownerDraw_ ? reinterpret_cast<LPCWSTR>(this) : text.c_str());
-  } else {
-    handle_ = nullptr;
-    AppendMenuW(menu, flags | MF_STRING, command_, ownerDraw_ ? reinterpret_cast<LPCWSTR>(this) : text.c_str());
+    info.fMask |= MIIM_SUBMENU;
+    info.hSubMenu = handle_;
   }
+  InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
   if (default_) SetMenuDefaultItem(menu, command_, FALSE);
+}
+
+std::wstring TMenuItem::CaptionText() const {
+  const std::wstring text = GbkToWide(caption_);
+  return text.substr(0, text.find(L'\t'));
+}
+
+std::wstring TMenuItem::ShortCutText() const {
+  const std::wstring text = GbkToWide(caption_);
+  const size_t tab = text.find(L'\t');
+  return tab == std::wstring::npos ? std::wstring() : text.substr(tab + 1);
+}
+
+void TMenuItem::DefaultMeasure(HDC dc, int& width, int& height) const {
+  if (IsLine()) {
+    width = 0;
+    height = 8;
+    return;
+  }
+  SelectGuard font(dc, MenuFont(default_));
+  RECT caption{};
+  const std::wstring text = CaptionText();
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption, DT_CALCRECT | DT_SINGLELINE);
+  width = caption.right - caption.left;
+  const std::wstring shortCut = ShortCutText();
+  if (!shortCut.empty()) {
+    RECT r{};
+    DrawTextW(dc, shortCut.c_str(), static_cast<int>(shortCut.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    width += (r.right - r.left) + 16;
+  }
+  height = std::max<int>(caption.bottom - caption.top + 4, GetSystemMetrics(SM_CYMENU) - 1);
+}
+
+void TMenuItem::MeasureItem(HDC dc, int& width, int& height) {
+  DefaultMeasure(dc, width, height);
+  if (OnMeasureItem) OnMeasureItem(this, dc, width, height);
+}
+
+void TMenuItem::DrawItem(const DRAWITEMSTRUCT& item) {
+  if (OnDrawItem) {
+    OnDrawItem(this, item);
+    return;
+  }
+  // The platform's look, near enough, for an owner-drawn item nobody draws.
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  HDC dc = item.hDC;
+  RECT r = item.rcItem;
+  FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+  if (IsLine()) {
+    RECT line{r.left, r.top + 3, r.right, r.bottom};
+    DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+    return;
+  }
+  SavedDC saved(dc);
+  SelectObject(dc, MenuFont(default_));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(!enabled_ ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+  RECT text{r.left + GetSystemMetrics(SM_CXMENUCHECK) + 4, r.top, r.right - 4, r.bottom};
+  const std::wstring caption = CaptionText();
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_SINGLELINE | DT_VCENTER);
+  const std::wstring shortCut = ShortCutText();
+  DrawTextW(dc, shortCut.c_str(), static_cast<int>(shortCut.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+  if (checked_) {
+    RECT mark{r.left, r.top, r.left + GetSystemMetrics(SM_CXMENUCHECK) + 4, r.bottom};
+    DrawTextW(dc, radioItem_ ? L"\x25CF" : L"\x221A", 1, &mark, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+  }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -188,6 +276,17 @@ TMenuItem* TMenu::FindItemByCommand(UINT command) const {
 TMenuItem* TMenu::FindItemByHandle(HMENU menu) const {
   if (!menu) return nullptr;
   return FindItem(items_, [menu](TMenuItem* i) { return i->Handle() == menu; });
+}
+
+TMenuItem* TMenu::FindItemByIdentity(ULONG_PTR identity) const {
+  if (!identity) return nullptr;
+  return FindItem(items_, [identity](TMenuItem* i) { return reinterpret_cast<ULONG_PTR>(i) == identity; });
+}
+
+void TMenu::SetOwnerDraw(bool v) {
+  if (v == ownerDraw_) return;
+  ownerDraw_ = v;
+  MenuChanged();
 }
 
 const TClassInfo& TMainMenu::StaticClass() {

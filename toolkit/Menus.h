@@ -2,6 +2,7 @@
 // Menus: a tree of menu items behind a menu bar or a pop-up menu, kept in step with a native menu.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,14 @@ namespace tk {
 
 class TMenu;
 class TCustomForm;
+
+// Owner drawing of one item: the DC, rectangle and ODS_* state the menu window hands over.
+using TMenuDrawItemEvent = std::function<void(TObject* Sender, const DRAWITEMSTRUCT& Item)>;
+// Owner measuring of one item: Width and Height arrive with the item's default measurement.
+using TMenuMeasureItemEvent = std::function<void(TObject* Sender, HDC DC, int& Width, int& Height)>;
+
+// The screen's menu font, regular or bold; made once for the program.
+HFONT MenuFont(bool bold = false);
 
 class TMenuItem : public TComponent {
   TK_CLASS(TMenuItem)
@@ -57,6 +66,19 @@ class TMenuItem : public TComponent {
   virtual void Click();
   TNotifyEvent OnClick;
 
+  // Owner drawing (OwnerDraw on, or the menu's OwnerDraw): the item's size and picture.
+  // DefaultMeasure: the caption (and shortcut after a tab) in the menu font, a line's height for
+  // "-"; MeasureItem then lets OnMeasureItem adjust it.
+  void DefaultMeasure(HDC dc, int& width, int& height) const;
+  void MeasureItem(HDC dc, int& width, int& height);
+  // OnDrawItem when assigned, else a plain picture: menu colours, caption, check mark.
+  void DrawItem(const DRAWITEMSTRUCT& item);
+  TMenuDrawItemEvent OnDrawItem;
+  TMenuMeasureItemEvent OnMeasureItem;
+  // The caption before its first tab, and the shortcut text after it.
+  std::wstring CaptionText() const;
+  std::wstring ShortCutText() const;
+
   void SetParentComponent(TComponent* parent) override;
   TComponent* GetParentComponent() const override;
 
@@ -98,6 +120,12 @@ class TMenu : public TComponent {
   void Rebuild();
   TMenuItem* FindItemByCommand(UINT command) const;
   TMenuItem* FindItemByHandle(HMENU menu) const;
+  // The item of this menu whose address is `identity` (the item data of its native item), found
+  // by walking the tree: an unknown value is never dereferenced.
+  TMenuItem* FindItemByIdentity(ULONG_PTR identity) const;
+  // Every item is drawn by its owner (WM_DRAWITEM / WM_MEASUREITEM), keeping its text.
+  bool OwnerDraw() const { return ownerDraw_; }
+  void SetOwnerDraw(bool v);
   TMenuAutoFlag AutoHotkeys() const { return autoHotkeys_; }
   void SetAutoHotkeys(TMenuAutoFlag v) { autoHotkeys_ = v; }
   // Images of the items (ImageIndex); not owned.
@@ -114,6 +142,7 @@ class TMenu : public TComponent {
   bool destroying_ = false;
   TMenuAutoFlag autoHotkeys_ = TMenuAutoFlag::maAutomatic;
   HIMAGELIST images_ = nullptr;
+  bool ownerDraw_ = false;
 };
 
 class TMainMenu : public TMenu {

@@ -1,10 +1,12 @@
 // The practice window as it starts: attributes, controls and their places, menus, the voice list
 // and format list filled from the component, and the two ways start-up can go wrong.
+#include "PracticeMenuBand.h"
 #include "PracticeWindowFixture.h"
 
 using tk::testing::DialogWatcher;
 using tk::testing::Gbk;
 using tk::testing::Utf8;
+using practice::testing::MenuItemText;
 
 namespace {
 
@@ -13,12 +15,6 @@ RECT RectIn(HWND wnd, HWND parent) {
   GetWindowRect(wnd, &r);
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   return r;
-}
-
-std::wstring MenuText(HMENU menu, int position) {
-  wchar_t text[128] = {};
-  GetMenuStringW(menu, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
-  return text;
 }
 
 TEST_F(PracticeWindowTest, WindowHasItsCaptionSizeAndFixedBorderWithoutCaptionIcons) {
@@ -125,30 +121,39 @@ TEST_F(PracticeWindowTest, ControlsSitWhereTheLayoutPutsThem) {
 }
 
 TEST_F(PracticeWindowTest, MenuBarShowsItsFourVisibleItemsWithTheirChildren) {
-  MakeForm();
-  form->Show();
-  HMENU bar = GetMenu(form->Handle());
-  ASSERT_NE(bar, nullptr);
-  ASSERT_EQ(GetMenuItemCount(bar), 4);
-  EXPECT_EQ(MenuText(bar, 0), Utf8("退出 "));
-  EXPECT_EQ(MenuText(bar, 1), Utf8("朗读分速"));
-  EXPECT_EQ(MenuText(bar, 2), Utf8("选择txt文章"));
-  EXPECT_EQ(MenuText(bar, 3), Utf8("帮助"));
-  EXPECT_EQ(GetSubMenu(bar, 2), nullptr);  // a command on the bar itself
+  ShowForm();
+  // The skin draws the menu bar as a band of its own: the window keeps no native menu.
+  EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+  TWinSkinMenu* band = practice::testing::MenuBand(form);
+  ASSERT_NE(band, nullptr);
+  ASSERT_EQ(band->ButtonCount(), 4);
+  const char* captions[] = {"退出 ", "朗读分速", "选择txt文章", "帮助"};
+  for (int i = 0; i < 4; ++i) {
+    const TMenuBtn& button = *band->Buttons[static_cast<size_t>(i)];
+    EXPECT_EQ(button.Caption, Utf8(captions[i])) << i;
+    EXPECT_TRUE(button.Visible && button.Enabled) << i;
+    EXPECT_GT(button.Bounds.right, button.Bounds.left) << i;
+  }
+  // A command on the bar itself.
+  EXPECT_EQ(band->Buttons[2]->SubMenu, nullptr);
+  EXPECT_EQ(band->Buttons[2]->Command, form->N1->Command());
 
-  HMENU exit = GetSubMenu(bar, 0);
+  HMENU exit = band->Buttons[0]->SubMenu;
+  EXPECT_EQ(exit, form->t1->Handle());
   ASSERT_EQ(GetMenuItemCount(exit), 1);
-  EXPECT_EQ(MenuText(exit, 0), Utf8("退出系统"));
+  EXPECT_EQ(MenuItemText(exit, 0), Utf8("退出系统"));
 
-  HMENU speeds = GetSubMenu(bar, 1);
+  HMENU speeds = band->Buttons[1]->SubMenu;
+  EXPECT_EQ(speeds, form->N22->Handle());
   ASSERT_EQ(GetMenuItemCount(speeds), 5);
-  const char* captions[] = {"速度1≈80-100", "速度2≈100-140", "速度3≈140-180", "速度4≈180-230", "速度5≈230-300  朗读最流畅情况"};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(MenuText(speeds, i), Utf8(captions[i]));
+  const char* speedCaptions[] = {"速度1≈80-100", "速度2≈100-140", "速度3≈140-180", "速度4≈180-230", "速度5≈230-300  朗读最流畅情况"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(MenuItemText(speeds, i), Utf8(speedCaptions[i]));
 
-  HMENU help = GetSubMenu(bar, 3);
+  HMENU help = band->Buttons[3]->SubMenu;
+  EXPECT_EQ(help, form->N3->Handle());
   ASSERT_EQ(GetMenuItemCount(help), 2);
-  EXPECT_EQ(MenuText(help, 0), Utf8("语音库下载"));
-  EXPECT_EQ(MenuText(help, 1), Utf8("使用说明"));
+  EXPECT_EQ(MenuItemText(help, 0), Utf8("语音库下载"));
+  EXPECT_EQ(MenuItemText(help, 1), Utf8("使用说明"));
 
   EXPECT_FALSE(form->N17->Visible());
   EXPECT_FALSE(form->N2->Visible());

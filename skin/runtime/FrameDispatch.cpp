@@ -4,6 +4,7 @@
 // previous procedure and answer what it answers.
 #include <windowsx.h>
 
+#include "Application.h"
 #include "Messages.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
@@ -13,6 +14,34 @@
 
 namespace {
 constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;  // the system's own caption drawing
+
+// Alt+character that a toolkit form did not take: an accelerator of the band gets a click, else
+// the form that shows the menu bar is asked (the MDI frame, or the main form for another form).
+// With the focus in a control this is the only way a form sees Alt+character: the system hands
+// its SC_KEYMENU to the focused control, not to the top-level window.
+LRESULT DialogCharToMenu(TWinSkinForm& form, WPARAM key, LPARAM keyData) {
+  const bool onlyAlt = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+  if (onlyAlt && form.MenuBar) {
+    if (TMenuBtn* button = form.MenuBar->ButtonWithAccelerator(static_cast<wchar_t>(key))) {
+      RECT window{};
+      GetWindowRect(form.Wnd, &window);
+      PostMessageW(form.Wnd, SKM_OPENMENUAT, 0,
+                   MAKELPARAM(window.left + button->Bounds.left + 1, window.top + button->Bounds.top + 1));
+      return 1;
+    }
+  }
+  tk::TCustomForm* target = nullptr;
+  if (form.FormKind == fkMDIChild) {
+    if (TSkinManage* manager = TSkinManage::Instance()) target = manager->MDIMainForm;
+  } else if (tk::Application && tk::Application->MainForm() != form.Form) {
+    target = tk::Application->MainForm();
+    // A form shown modally has the main form disabled under it.
+    if (target && target->HandleAllocated() && !IsWindowEnabled(target->HandleIfAllocated())) target = nullptr;
+  }
+  if (!target || target == form.Form || !target->HandleAllocated()) return 0;
+  return target->Perform(tk::CM_DIALOGCHAR, key, keyData);
+}
+
 }  // namespace
 
 LRESULT TWinSkinForm::PassOn(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -112,6 +141,9 @@ LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case tk::CM_MENUCHANGED:
       return OnMenuChanged(wParam, lParam);
+    case WM_MENUSELECT:
+      if (MenuBar && MenuBar->OpenIndex() >= 0) MenuBar->MenuSelect(wParam, lParam);
+      break;
     case SKM_OPENMENUAT:
       if (MenuBar) MenuBar->OpenAt(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
@@ -245,17 +277,28 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
   } catch (...) {
   }
   if (SkinData) SkinData->FramePaintEnabled = true;
-  HMENU menu = GetMenu(Wnd);
-  if (MenuBar) {
-    if (menu) {
-      NativeMenu = menu;
-      if (SkinData && SkinData->MenuUpdate()) MenuBar->BuildBar();
-    } else {
-      // The items changed under the same menu: the band is remade from them.
-      MenuBar->BuildBar();
+  const HMENU menu = GetMenu(Wnd);
+  if (menu) NativeMenu = menu;
+  bool frameChanged = false;
+  if (!MenuBar && menu && FormKind != fkMDIChild && FrameState != fsAttaching) {
+    // A window that gains a menu gets a band, as it would get a native menu bar.
+    MenuBar = std::make_unique<TWinSkinMenu>(this, SkinData);
+    MenuHeight = GetSystemMetrics(SM_CYMENU);
+    MenuBar->BuildBar();
+    frameChanged = true;
+  } else if (MenuBar && (!menu || (SkinData && SkinData->MenuUpdate()))) {
+    // Items changed under the same menu, or a new menu came: the band is remade from it.
+    MenuBar->BuildBar();
+    if (!MenuBar->NativeMenu && FormKind != fkMDIFrame) {
+      // The menu went away: so does the band.
+      MenuBar.reset();
+      MenuHeight = 0;
+      frameChanged = true;
     }
   }
-  if (menu) SetMenu(Wnd, nullptr);
+  if (GetMenu(Wnd)) SetMenu(Wnd, nullptr);
+  if (frameChanged)
+    SetWindowPos(Wnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   PaintFrame();
   return result;
 }
@@ -282,15 +325,7 @@ void TWinSkinForm::FormHook(tk::TMessage& msg) {
       return;
     case tk::CM_DIALOGCHAR:
       FSavedFormHook(msg);
-      if (msg.Result == 0 && MenuBar && (GetKeyState(VK_MENU) < 0) && !(GetKeyState(VK_CONTROL) < 0)) {
-        if (TMenuBtn* button = MenuBar->ButtonWithAccelerator(static_cast<wchar_t>(msg.WParam))) {
-          POINT p{button->Bounds.left + 1, button->Bounds.top + 1};
-          RECT window{};
-          GetWindowRect(Wnd, &window);
-          PostMessageW(Wnd, SKM_OPENMENUAT, 0, MAKELPARAM(window.left + p.x, window.top + p.y));
-          msg.Result = 1;
-        }
-      }
+      if (msg.Result == 0) msg.Result = DialogCharToMenu(*this, msg.WParam, msg.LParam);
       return;
     case SkinHandshakePaint:
       if (msg.LParam == SkinHandshakeTag) {

@@ -23,6 +23,8 @@ void PaintBorderSide(HDC dc, const TDataSkinBorder* element, const RECT& target,
          0, SRCCOPY);
 }
 
+}  // namespace
+
 // The three-part band of the caption's text-back picture (and the menu band): both ends at their
 // own width stretched to the height, the middle repeated in steps of its width.
 void DrawThreePartBand(HDC dc, const RECT& band, tk::TBitmap& strip, int frameCount, int frame, int leftWidth,
@@ -53,6 +55,8 @@ void DrawThreePartBand(HDC dc, const RECT& band, tk::TBitmap& strip, int frameCo
   }
   BitBlt(dc, band.left, band.top, piece.Width(), height, pdc, 0, 0, SRCCOPY);
 }
+
+namespace {
 
 std::wstring WindowTextOf(HWND wnd) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(wnd)) + 1, L'\0');

@@ -221,3 +221,7 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
 
 // Frame painting composes through one scratch bitmap of the module.
 tk::TBitmap& FrameScratchBitmap();
+// A band cut from frame `frame` of a strip of stacked frames: both ends at their own width stretched
+// to the band's height, the middle repeated in steps of its width (magenta see-through if asked).
+void DrawThreePartBand(HDC dc, const RECT& band, tk::TBitmap& strip, int frameCount, int frame, int leftWidth,
+                       int rightWidth, bool transparent);

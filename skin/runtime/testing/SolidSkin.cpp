@@ -58,7 +58,8 @@ std::string SolidSkinDescription(const SolidSkinOptions& o) {
     << "\nBottomTopHeight=8\nBottomBotHeight=8\n";
   d << "TextShift=" << TextShift << "\nTextShiftVert=0\nTextRightClip=" << TextRightClip << "\n";
   if (o.textBack) d << "TextBack=textback.bmp\nTXTBackleft=" << TextBackEnd << "\nTXTBackRight=" << TextBackEnd << "\n";
-  if (o.menuBar) d << "menuBar=menubar.bmp\nTileMenu=1\nTileLeftMenu=2\nTileRightMenu=2\n";
+  if (o.menuBar)
+    d << "menuBar=menubar.bmp\nTileMenu=1\nTileLeftMenu=" << o.menuBarLeftWidth << "\nTileRightMenu=2\n";
   if (o.captionButtons) {
     d << "[Button0]\nButtonImage=close.bmp\nAlign=1\nXCoord=" << CloseX << "\nYCoord=4\nAction=0\nVisibility=0\nframe=4\n";
     d << "[Button1]\nButtonImage=max.bmp\nAlign=1\nXCoord=" << MaxX << "\nYCoord=4\nAction=1\nVisibility=2\nVisibility1=6\nframe=4\n";

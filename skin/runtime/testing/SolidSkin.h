@@ -29,6 +29,8 @@ struct SolidSkinOptions {
   // The bottom border's height, and magenta in its first three columns.
   int bottomHeight = 6;
   bool bottomMagentaCorner = false;
+  // The menu bar picture's fixed left end (its right end is 2).
+  int menuBarLeftWidth = 2;
 };
 
 // The skin's geometry.

@@ -36,6 +36,7 @@ class SkinnedFormTest : public ::testing::Test {
     form->SetBounds(100, 100, clientWidth + 50, clientHeight + 50);
     form->SetClientSize(clientWidth, clientHeight);
     if (beforeSkin) beforeSkin(*form);
+    PrepareForm(*form);
     skin = new TSkinData(form);
     EXPECT_TRUE(skin_test::LoadSolidSkin(*skin, options));
     skin->SetSkinFormtype(type);
@@ -46,6 +47,9 @@ class SkinnedFormTest : public ::testing::Test {
     tk::testing::PumpMessages(50);
     return form;
   }
+
+  // Gives the form what a test needs before the skin takes it over (a menu, controls).
+  virtual void PrepareForm(tk::TForm&) {}
 
   TWinSkinForm* Painter() const {
     TSkinManage* manager = TSkinManage::Instance();
