@@ -547,8 +547,12 @@ void TWinControl::RecreateWnd() {
 void TWinControl::DoRecreateWnd() {
   if (!handle_) return;
   const bool hadFocus = Focused();
+  // A shown form is shown again (its window is not made visible by its style), active if it was.
+  const bool wasShown = IsWindowVisible(handle_) != FALSE;
+  const bool wasActive = GetActiveWindow() == handle_;
   DestroyHandle();
   CreateHandle();
+  if (wasShown && handle_ && !IsWindowVisible(handle_)) ShowWindow(handle_, wasActive ? SW_SHOW : SW_SHOWNA);
   if (hadFocus) SetFocus();
 }
 

@@ -423,4 +423,26 @@ TEST_F(ControlsTest, EverySetterThatMakesANewWindowGoesThroughWindowProc) {
   }
 }
 
+TEST_F(ControlsTest, AShownFormMadeAnewIsShownAgainWithItsControls) {
+  auto* button = new TButton(form);
+  button->SetParent(form);
+  form->Show();
+  PumpMessages(20);
+  HWND before = form->Handle();
+  form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+  ASSERT_NE(form->Handle(), before);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_TRUE(IsWindowVisible(button->Handle()));
+  EXPECT_EQ(GetParent(button->Handle()), form->Handle());
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 400);
+  EXPECT_EQ(client.bottom, 300);
+  form->Hide();
+  before = form->Handle();
+  form->SetBorderStyle(TFormBorderStyle::bsSingle);
+  ASSERT_NE(form->Handle(), before);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));  // a hidden one stays hidden
+}
+
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "ScreenPixels.h"
@@ -33,6 +35,7 @@ class SkinnedFormTest : public ::testing::Test {
     form->SetCaption("Skinned");
     form->SetBounds(100, 100, clientWidth + 50, clientHeight + 50);
     form->SetClientSize(clientWidth, clientHeight);
+    if (Prepare) Prepare(*form);
     skin = new TSkinData(form);
     EXPECT_TRUE(skin_test::LoadSolidSkin(*skin, options));
     skin->SetSkinFormtype(type);
@@ -55,6 +58,13 @@ class SkinnedFormTest : public ::testing::Test {
     return SIZE{r.right - r.left, r.bottom - r.top};
   }
 
+  // Waits for the form's frame painter to finish attaching (a new one, or after a new window).
+  bool WaitUntilSkinned(int timeoutMs = 2000) {
+    return tk::testing::PumpUntil([this] { return Painter() && Painter()->FrameState == fsRunning; }, timeoutMs);
+  }
+
+  // Called on the new form before its skin component is made (menus, controls, colour).
+  std::function<void(tk::TForm&)> Prepare;
   tk::TForm* form = nullptr;
   TSkinData* skin = nullptr;
 };
