@@ -433,10 +433,15 @@ void TWinSkinForm::FollowRecreatedWindow(tk::TMessage& msg) {
     explicit RecreatingFlag(bool& f) : flag(f) { flag = true; }
     ~RecreatingFlag() { flag = false; }
   };
-  {
+  try {
     RecreatingFlag recreating(FRecreating);
     tk::TWndMethod previous = FSavedFormHook;
     previous(msg);
+  } catch (...) {
+    // No new window: the form is let go, the manager frees the painter at its next purge.
+    ReleaseWindow();
+    FrameState = fsDetached;
+    throw;
   }
   ReattachAfterRecreate();
   if (hadWindow && FSubclass.Installed()) ClientSize = SIZE{client.right, client.bottom};

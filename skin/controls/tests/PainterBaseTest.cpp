@@ -76,6 +76,10 @@ class PainterBaseTest : public SkinnedFormTest {
     GetWindowRect(wnd, &r);
     return ScreenPixel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
+  // Logs and counters that painters still attached in TearDown may write to.
+  std::vector<std::string> log;
+  int destroyed = 0;
+
   bool Listed(TSkinControl* painter) const {
     const auto& list = Painter()->PainterList();
     return std::find(list.begin(), list.end(), painter) != list.end();
@@ -84,12 +88,11 @@ class PainterBaseTest : public SkinnedFormTest {
 
 TEST_F(PainterBaseTest, MessagesGoThroughBeforeMessageThenTheControlThenAfterMessage) {
   tk::TButton* button = MakeButton();
-  std::vector<std::string> log;
   // The control's own procedure, as the painter will find it (it outlives this test's locals).
-  button->WindowProc = [log = &log, own = button->WindowProc](tk::TMessage& m) {
+  button->WindowProc = [this, own = button->WindowProc](tk::TMessage& m) {
     own(m);
     if (m.Msg == WM_PROBE) {
-      log->push_back("control");
+      log.push_back("control");
       m.Result = 5;
     }
   };
@@ -114,7 +117,6 @@ TEST_F(PainterBaseTest, PaintsItsControlOnWmPaintAndAnswersThatItIsSkinned) {
 
 TEST_F(PainterBaseTest, ASecondAttachChangesNothing) {
   tk::TButton* button = MakeButton();
-  std::vector<std::string> log;
   SolidPainter* painter = Skin(button, &log);
   TSkinData other(nullptr);
   painter->Attach(nullptr, &other, true, nullptr);
@@ -127,7 +129,6 @@ TEST_F(PainterBaseTest, ASecondAttachChangesNothing) {
 
 TEST_F(PainterBaseTest, SetActiveZeroStopsPaintingAndOneRepaintsAtOnce) {
   tk::TButton* button = MakeButton();
-  std::vector<std::string> log;
   SolidPainter* painter = Skin(button, &log);
   HWND wnd = button->Handle();
   ASSERT_EQ(MiddleOf(wnd), PainterColour);
@@ -203,8 +204,6 @@ TEST_F(PainterBaseTest, ABareWindowDestroyedUnderItsPainterLeavesItMarked) {
 
 TEST_F(PainterBaseTest, APainterFreedBeforeItsControlGivesTheControlBack) {
   tk::TButton* button = MakeButton();
-  int destroyed = 0;
-  std::vector<std::string> log;
   SolidPainter* painter = Skin(button, &log, &destroyed);
   tk::TComponent::Free(painter);
   EXPECT_EQ(destroyed, 1);
@@ -221,7 +220,7 @@ TEST_F(PainterBaseTest, APainterFreedBeforeItsControlGivesTheControlBack) {
 TEST_F(PainterBaseTest, AControlFreedOrDeletedTakesItsPainterAlong) {
   for (bool viaFree : {true, false}) {
     tk::TButton* button = MakeButton();
-    int destroyed = 0;
+    destroyed = 0;
     SolidPainter* painter = Skin(button, nullptr, &destroyed);
     ASSERT_TRUE(Listed(painter));
     HWND wnd = button->Handle();
@@ -237,7 +236,6 @@ TEST_F(PainterBaseTest, AControlFreedOrDeletedTakesItsPainterAlong) {
 TEST_F(PainterBaseTest, AFramePainterFreedBeforeItsPaintersFreesThemAndGivesTheControlsBack) {
   tk::TButton* first = MakeButton(20, 20);
   tk::TButton* second = MakeButton(20, 80);
-  int destroyed = 0;
   Skin(first, nullptr, &destroyed);
   Skin(second, nullptr, &destroyed);
   TWinSkinForm* framePainter = Painter();
@@ -258,7 +256,6 @@ TEST_F(PainterBaseTest, AFramePainterFreedBeforeItsPaintersFreesThemAndGivesTheC
 
 TEST_F(PainterBaseTest, AFormFreedWithItsPaintersLeavesTheManagersListExact) {
   tk::TButton* button = MakeButton();
-  int destroyed = 0;
   Skin(button, nullptr, &destroyed);
   delete form;  // directly, not through Free
   form = nullptr;
@@ -270,7 +267,6 @@ TEST_F(PainterBaseTest, ARecreatedControlKeepsItsPainterPaintingItsNewWindow) {
   auto* edit = new tk::TEdit(form);
   edit->SetParent(form);
   edit->SetBounds(20, 20, 150, 30);
-  std::vector<std::string> log;
   SolidPainter* painter = Skin(edit, &log);
   HWND before = edit->Handle();
   ASSERT_EQ(MiddleOf(before), PainterColour);
@@ -324,8 +320,6 @@ TEST_F(PainterBaseTest, APainterSwitchedOffStaysOffThroughANewWindow) {
 
 TEST_F(PainterBaseTest, APainterFreedWhileItsControlHandlesAMessageIsNotTouchedAgain) {
   tk::TButton* button = MakeButton();
-  std::vector<std::string> log;
-  int destroyed = 0;
   SolidPainter* painter = Skin(button, &log, &destroyed);
   // The control's own procedure frees the painter (a handler that unskins, say).
   painter->OldWindowProc = [&, own = painter->OldWindowProc](tk::TMessage& m) {

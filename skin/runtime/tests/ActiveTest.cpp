@@ -54,6 +54,7 @@ class ActiveTest : public SkinnedFormTest {
     EXPECT_EQ(client.bottom, height);
   }
   tk::TMainMenu* menu = nullptr;
+  int destroyed = 0;  // a member: a painter left attached goes in TearDown
 };
 
 TEST_F(ActiveTest, SwitchedOffTheFormGetsItsNativeFrameBackWithNothingLost) {
@@ -65,7 +66,6 @@ TEST_F(ActiveTest, SwitchedOffTheFormGetsItsNativeFrameBackWithNothingLost) {
   ASSERT_NE(form->Color(), FormColour);
   auto* button = new tk::TButton(form);
   button->SetParent(form);
-  int destroyed = 0;
   (new CountedPainter(button, &destroyed))->Attach(Painter(), skin, true, &Painter()->PainterCanvas);
   const tk::TColor buttonColour = tk::clBtnFace;
   ASSERT_NE(button->Color(), buttonColour);

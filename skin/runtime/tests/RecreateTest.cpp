@@ -47,6 +47,7 @@ class RecreateTest : public SkinnedFormTest {
     GetWindowRect(wnd, &r);
     return ScreenPixel((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
+  int destroyed = 0;  // painters gone; a member, as painters left attached go in TearDown
 };
 
 TEST_F(RecreateTest, ANewBorderStyleGetsTheSkinnedFrameAgainWithTheClientSizeKept) {
@@ -97,7 +98,6 @@ TEST_F(RecreateTest, ControlPaintersFollowTheirControlsThroughTheFormsNewWindow)
   auto* button = new tk::TButton(form);
   button->SetParent(form);
   button->SetBounds(20, 20, 120, 40);
-  int destroyed = 0;
   auto* painter = new SolidPainter(button, &destroyed);
   painter->Attach(Painter(), skin, false, &Painter()->PainterCanvas);
   ASSERT_EQ(MiddleOf(button->Handle()), PainterColour);
@@ -133,12 +133,37 @@ TEST_F(RecreateTest, AFormWhoseFrameStaysNativeFollowsItsNewWindowToo) {
   EXPECT_EQ(client.bottom, 300);
 }
 
+TEST_F(RecreateTest, TwoNewWindowsInARowEndSkinnedOnce) {
+  MakeSkinnedForm(400, 300);
+  form->SetBorderStyle(tk::TFormBorderStyle::bsSingle);
+  form->SetBorderIcons(tk::TBorderIcons{tk::TBorderIcon::biSystemMenu});  // before the first one finished
+  ExpectSkinnedWithClient(400, 300);
+}
+
+TEST_F(RecreateTest, AHiddenControlsPainterFollowsItWhenItIsShownAfterTheFormsNewWindow) {
+  MakeSkinnedForm(400, 300);
+  auto* button = new tk::TButton(form);
+  button->SetParent(form);
+  button->SetBounds(20, 20, 120, 40);
+  auto* painter = new SolidPainter(button, &destroyed);
+  painter->Attach(Painter(), skin, false, &Painter()->PainterCanvas);
+  button->Hide();
+  form->SetBorderStyle(tk::TFormBorderStyle::bsSingle);
+  ASSERT_TRUE(WaitUntilSkinned());
+  tk::testing::PumpMessages(30);
+  EXPECT_FALSE(button->HandleAllocated());  // a hidden control gets its window when needed
+  EXPECT_EQ(destroyed, 0);
+  button->Show();
+  ASSERT_TRUE(button->HandleAllocated());
+  EXPECT_EQ(painter->Handle, button->HandleIfAllocated());
+  EXPECT_EQ(MiddleOf(button->Handle()), PainterColour);
+}
+
 TEST_F(RecreateTest, ManyNewWindowsLeaveHandleCountsFlatAndNoPainterBehind) {
   MakeSkinnedForm(300, 200);
   auto* button = new tk::TButton(form);
   button->SetParent(form);
   button->SetBounds(20, 20, 120, 40);
-  int destroyed = 0;
   (new SolidPainter(button, &destroyed))->Attach(Painter(), skin, false, &Painter()->PainterCanvas);
   bool single = true;
   auto cycle = [&] {
