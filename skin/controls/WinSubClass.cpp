@@ -223,6 +223,7 @@ bool TSkinControl::BeforeMessage(tk::TMessage& msg) {
     case WM_NCDESTROY:
       State = psWindowDestroyed;
       CallDefault(msg);
+      Handle = nullptr;  // its value may name another window soon
       if (Active) Unskin();
       return false;
     case SKM_ISSKINNED:

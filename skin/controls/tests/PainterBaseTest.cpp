@@ -196,6 +196,8 @@ TEST_F(PainterBaseTest, ABareWindowDestroyedUnderItsPainterLeavesItMarked) {
   EXPECT_EQ(painter->Caption, L"x");
   DestroyWindow(wnd);
   EXPECT_EQ(painter->State, psWindowDestroyed);
+  EXPECT_EQ(painter->Handle, nullptr);
+  EXPECT_EQ(Painter()->PainterOf(wnd), nullptr);
   EXPECT_FALSE(painter->Active);
   EXPECT_FALSE(painter->BareWindow());
   tk::TComponent::Free(painter);
