@@ -449,7 +449,12 @@ void TWinSkinForm::FollowRecreatedWindow(tk::TMessage& msg) {
 
 // The skin takes over the form's new window as it did the first one.
 void TWinSkinForm::ReattachAfterRecreate() {
-  if (!Form || !Form->HandleAllocated()) return;
+  if (!Form || !Form->HandleAllocated()) {
+    // No new window after all: let go, the manager frees the painter at its next purge.
+    ReleaseWindow();
+    FrameState = fsDetached;
+    return;
+  }
   Wnd = Form->Handle();
   FrameState = fsAttaching;
   CaptionButtons.clear();
