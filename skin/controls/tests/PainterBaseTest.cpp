@@ -377,6 +377,47 @@ TEST_F(PainterBaseTest, RecreatingAndAttachingManyTimesLeavesHandleCountsFlat) {
   EXPECT_TRUE(Painter()->PainterList().empty());
 }
 
+TEST_F(PainterBaseTest, FreeingInEveryOrderManyTimesLeavesHandleCountsFlat) {
+  auto cycle = [this] {
+    destroyed = 0;
+    // The painter first, then its control.
+    tk::TButton* first = MakeButton(20, 20);
+    tk::TComponent::Free(Skin(first, nullptr, &destroyed));
+    tk::TComponent::Free(first);
+    // The control first (freed, and deleted directly), taking its painter along.
+    tk::TButton* second = MakeButton(20, 80);
+    Skin(second, nullptr, &destroyed);
+    tk::TComponent::Free(second);
+    tk::TButton* third = MakeButton(20, 140);
+    Skin(third, nullptr, &destroyed);
+    delete third;
+    // The frame painter first: it frees its painters and gives their controls back; the form is
+    // then skinned anew for the next round.
+    tk::TButton* fourth = MakeButton(200, 20);
+    Skin(fourth, nullptr, &destroyed);
+    tk::TComponent::Free(Painter());
+    const bool given = SendMessageW(fourth->Handle(), SKM_ISSKINNED, 0, 0) == 0;
+    tk::TComponent::Free(fourth);
+    TSkinManage::Instance()->SkinWindow(Wnd());
+    WaitUntilSkinned();
+    return given && destroyed == 4;
+  };
+  ASSERT_TRUE(cycle());
+  ASSERT_TRUE(cycle());
+  PumpMessages(50);
+  const int gdiBefore = tk::testing::GdiObjectCount();
+  const int windowsBefore = tk::testing::ThreadWindowCount();
+  int good = 0;
+  constexpr int cycles = 200;
+  for (int i = 0; i < cycles; ++i) good += cycle() ? 1 : 0;
+  PumpMessages(50);
+  EXPECT_EQ(good, cycles);
+  EXPECT_EQ(tk::testing::GdiObjectCount(), gdiBefore);
+  EXPECT_EQ(tk::testing::ThreadWindowCount(), windowsBefore);
+  EXPECT_EQ(TSkinManage::Instance()->Forms.size(), 1u);
+  EXPECT_EQ(form->ComponentCount(), 2);  // the skin component and the frame painter
+}
+
 // --- helpers of the base, without windows where they need none ---
 
 TEST(PainterPropertiesTest, PropertiesAreReadAndWrittenByNameWhateverTheClass) {
