@@ -20,13 +20,8 @@ TComponent::TComponent(TComponent* owner) {
 }
 
 TComponent::~TComponent() {
-  state_.Include(TComponentStateFlag::csDestroying);
-  // Tell everyone who asked, then free what we own (last created first).
-  auto notifies = std::move(freeNotifies_);
-  for (TComponent* c : notifies) {
-    c->RemoveFreeNotification(this);
-    c->Notification(this, TOperation::opRemove);
-  }
+  // Tell whoever has not been told yet, then free what we own (last created first).
+  SendFreeNotifications();
   while (!components_.empty()) Free(components_.back());  // each removes itself from the list
   if (owner_) owner_->RemoveComponent(this);
 }
@@ -38,7 +33,20 @@ void TComponent::Free(TComponent* component) {
     component->state_.Include(TComponentStateFlag::csDestroying);
     component->BeforeDestruction();
   }
+  component->SendFreeNotifications();
   delete component;
+}
+
+void TComponent::SendFreeNotifications() {
+  state_.Include(TComponentStateFlag::csDestroying);
+  // One at a time from the live list: a client told may free another client, which then leaves the
+  // list through its own free notification to us.
+  while (!freeNotifies_.empty()) {
+    TComponent* c = freeNotifies_.front();
+    freeNotifies_.erase(freeNotifies_.begin());
+    c->RemoveFreeNotification(this);
+    c->Notification(this, TOperation::opRemove);
+  }
 }
 
 void TComponent::SetName(const std::string& name) {

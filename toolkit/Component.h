@@ -23,7 +23,7 @@ class TComponent : public TObject {
   TComponent& operator=(const TComponent&) = delete;
 
   // Frees a component the way its owner would: BeforeDestruction while the whole object is still
-  // alive (forms run OnDestroy there), then the destructor.
+  // alive (forms run OnDestroy there), the free notifications, then the destructor.
   static void Free(TComponent* component);
 
   TComponent* Owner() const { return owner_; }
@@ -57,13 +57,18 @@ class TComponent : public TObject {
   virtual void SetParentComponent(TComponent* parent) {}
   virtual TComponent* GetParentComponent() const { return nullptr; }
 
-  // Asks to be told (Notification opRemove) when `component` is freed, across owners.
+  // Asks to be told (Notification opRemove) when `component` is freed, across owners. The notice
+  // comes while the component is still whole: before its destructor when it is freed with Free,
+  // at the start of the control destructors when a control is deleted directly.
   void FreeNotification(TComponent* component);
   void RemoveFreeNotification(TComponent* component);
 
  protected:
   virtual void Notification(TComponent* component, TOperation operation);
   virtual void BeforeDestruction() {}
+  // Marks the component as being destroyed and tells everyone who asked for a free notification.
+  // Whoever asks again later is told by the next call (the last one is in ~TComponent).
+  void SendFreeNotifications();
 
  private:
   TComponent* owner_ = nullptr;

@@ -167,6 +167,9 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
+  // A control deleted directly (not through Free) tells its watchers here, while its message
+  // entry still exists: a painter gives WindowProc back before it goes.
+  SendFreeNotifications();
   font_.OnChange = nullptr;
   if (parent_) parent_->RemoveControl(this);
 }
@@ -418,6 +421,8 @@ TWinControl* FindControl(HWND wnd) { return TWinControl::FromHandle(wnd); }
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) { brush_.SetColor(color_); }
 
 TWinControl::~TWinControl() {
+  // Watchers let go first, while the window and WindowProc are still there (see ~TControl).
+  SendFreeNotifications();
   // Children go with their parent, whoever owns them.
   while (!controls_.empty()) TComponent::Free(controls_.back());
   DestroyHandle();
@@ -542,8 +547,12 @@ void TWinControl::RecreateWnd() {
 void TWinControl::DoRecreateWnd() {
   if (!handle_) return;
   const bool hadFocus = Focused();
+  // A shown form is shown again (its window is not made visible by its style), active if it was.
+  const bool wasShown = IsWindowVisible(handle_) != FALSE;
+  const bool wasActive = GetActiveWindow() == handle_;
   DestroyHandle();
   CreateHandle();
+  if (wasShown && handle_ && !IsWindowVisible(handle_)) ShowWindow(handle_, wasActive ? SW_SHOW : SW_SHOWNA);
   if (hadFocus) SetFocus();
 }
 

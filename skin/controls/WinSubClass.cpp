@@ -3,7 +3,9 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <memory>
 
 #include "ElementDrawing.h"
 #include "Encoding.h"
@@ -19,7 +21,8 @@ const tk::TClassInfo& TSkinControl::StaticClass() {
 TSkinControl::TSkinControl(tk::TComponent* owner) : tk::TComponent(owner) {}
 
 TSkinControl::~TSkinControl() {
-  RestoreWindowProc();
+  if (FAlive) *FAlive = false;
+  GiveControlBack();
   FSubclass.Remove();
   if (Form) {
     Form->RemovePainter(this);
@@ -32,14 +35,33 @@ void TSkinControl::Notification(tk::TComponent* component, tk::TOperation operat
   if (operation != tk::TOperation::opRemove) return;
   if (component == Form) Form = nullptr;
   if (component == Companion) Companion = nullptr;
+  if (component == Control) {
+    // The control is going but still whole: its procedure goes back now, and nothing of it is
+    // touched afterwards.
+    GiveControlBack();
+    Control = nullptr;
+    FWindowedControl = nullptr;
+    Handle = nullptr;
+  }
 }
 
-void TSkinControl::RestoreWindowProc() {
-  if (!FControlWindowProcTaken) return;
-  FControlWindowProcTaken = false;
-  // A control that is being destroyed has no procedure left to give back.
-  if (Control && !Control->Destroying()) Control->WindowProc = std::move(OldWindowProc);
+void TSkinControl::GiveControlBack() {
+  if (!FControlTaken) return;
+  FControlTaken = false;
+  if (Control) Control->WindowProc = std::move(OldWindowProc);
   OldWindowProc = nullptr;
+}
+
+void TSkinControl::RegisterWithForm(TWinSkinForm* form) {
+  Form = form;
+  if (!form) return;
+  form->AddPainter(this);
+  FreeNotification(form);
+}
+
+void TSkinControl::SetCompanion(tk::TControl* companion) {
+  Companion = companion;
+  if (companion) FreeNotification(companion);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -49,19 +71,20 @@ void TSkinControl::Attach(TWinSkinForm* form, TSkinData* skin, bool recolour, tk
   if (Attached) return;
   Recolour = recolour;
   SkinData = skin;
-  Form = form;
   Canvas = canvas;
   Control = dynamic_cast<tk::TControl*>(Owner());
-  if (!Control) return;
-  if (auto* windowed = dynamic_cast<tk::TWinControl*>(Control)) Handle = windowed->Handle();
+  if (!Control) {
+    Form = form;
+    return;
+  }
+  FreeNotification(Control);
+  FWindowedControl = dynamic_cast<tk::TWinControl*>(Control);
+  if (FWindowedControl) Handle = FWindowedControl->Handle();
   UnicodeWindow = Handle && IsWindowUnicode(Handle);
   OldWindowProc = Control->WindowProc;
   Control->WindowProc = [this](tk::TMessage& m) { NewWndProc(m); };
-  FControlWindowProcTaken = true;
-  if (Form) {
-    Form->AddPainter(this);
-    FreeNotification(Form);
-  }
+  FControlTaken = true;
+  RegisterWithForm(form);
   if (Recolour && SkinData) {
     SetParentBackground(true);
     SavedColor = Control->Color();
@@ -77,18 +100,14 @@ void TSkinControl::AttachWindow(HWND handle, TSkinData* skin, TWinSkinForm* form
   if (Attached) return;
   SkinData = skin;
   Canvas = canvas;
-  Form = form;
   Handle = handle;
   IsEnabled = true;
   Mode = 0;
-  if (Form) {
-    Form->AddPainter(this);
-    FreeNotification(Form);
-  }
+  RegisterWithForm(form);
   UnicodeWindow = IsWindowUnicode(handle) != FALSE;
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
+  std::wstring text(static_cast<size_t>(std::max(GetWindowTextLengthW(handle), 0)) + 1, L'\0');
   text.resize(static_cast<size_t>(std::max(GetWindowTextW(handle, text.data(), static_cast<int>(text.size())), 0)));
-  Caption = text;
+  Caption = std::move(text);
   FSubclass.Install(handle);
   InvalidateRect(handle, nullptr, TRUE);
   Attached = true;
@@ -98,8 +117,8 @@ void TSkinControl::AttachWindow(HWND handle, TSkinData* skin, TWinSkinForm* form
 void TSkinControl::Unskin() {
   if (!Active) return;
   Active = false;
-  if (State == psWindowDestroyed) return;
-  if (Recolour && Control && !Control->Destroying()) {
+  if (State == psWindowDestroyed) return;  // the window is going: nothing to give back to it
+  if (Recolour && Control) {
     SetParentBackground(false);
     Control->SetColor(SavedColor);
   }
@@ -113,53 +132,90 @@ void TSkinControl::SkinChanged() {
 // ---------------------------------------------------------------------------------------------
 // Messages
 
-LRESULT TSkinControl::SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TSkinControl::SubclassProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
   tk::TMessage m{msg, wParam, lParam, 0};
-  NewWndProc(m);
+  try {
+    NewWndProc(m);
+  } catch (...) {
+    // Nothing may unwind into the platform's frames.
+  }
   return m.Result;
 }
 
 void TSkinControl::NewWndProc(tk::TMessage& msg) {
+  FollowControlWindow();
   if (msg.Msg == SKM_SETACTIVE) {
-    const bool on = msg.WParam > 0;
-    const bool turnedOn = on && !Active;
-    Active = on;
-    if (turnedOn) Repaint();
+    SetActiveFromMessage(msg);
     return;
   }
   if (!Active) {
     CallDefault(msg);
     return;
   }
-  if (msg.Msg == tk::CM_RECREATEWND && Control) {
-    // The control makes a new window: keep painting it.
-    CallDefault(msg);
-    if (auto* windowed = dynamic_cast<tk::TWinControl*>(Control)) Handle = windowed->HandleIfAllocated();
-    if (Handle) {
-      UnicodeWindow = IsWindowUnicode(Handle) != FALSE;
-      State = psAttached;
-      InvalidateRect(Handle, nullptr, TRUE);
-    }
-    return;
-  }
+  bool alive = true;
+  bool* const outerAlive = FAlive;
+  FAlive = &alive;
+  std::exception_ptr controlFailure;
+  std::exception_ptr* const outerFailure = FControlFailure;
+  FControlFailure = &controlFailure;
   try {
     if (BeforeMessage(msg)) {
       CallDefault(msg);
-      AfterMessage(msg);
+      // The control's handler may have freed the control, and the painter with it.
+      if (alive) AfterMessage(msg);
     }
   } catch (...) {
-    // A painter's failure must not reach the control's caller; the control still gets its message
-    // when the painter failed before passing it on.
+    // A painter's failure must not reach the control's caller.
+  }
+  if (alive) {
+    FAlive = outerAlive;
+    FControlFailure = outerFailure;
+  } else if (outerAlive) {
+    *outerAlive = false;  // an outer message of the same painter must not touch it either
+  }
+  if (controlFailure) std::rethrow_exception(controlFailure);
+}
+
+void TSkinControl::SetActiveFromMessage(const tk::TMessage& msg) {
+  const bool on = msg.WParam > 0;
+  const bool turnedOn = on && !Active;
+  Active = on;
+  if (turnedOn) Repaint();
+}
+
+// The control makes a new window (a property that needs one, a new parent): the painter carries on
+// with it from its first message.
+void TSkinControl::FollowControlWindow() {
+  if (!FWindowedControl || !FControlTaken) return;
+  HWND current = FWindowedControl->HandleIfAllocated();
+  if (!current || current == Handle) return;
+  Handle = current;
+  UnicodeWindow = IsWindowUnicode(current) != FALSE;
+  if (State == psWindowDestroyed) {
+    // Only an active painter marks the window's end (the unskinning then switched it off).
+    State = psAttached;
+    Active = true;
   }
 }
 
-void TSkinControl::CallDefault(tk::TMessage& msg) {
-  if (OldWindowProc) {
-    OldWindowProc(msg);
-    return;
+LRESULT TSkinControl::CallDefault(tk::TMessage& msg) {
+  if (FControlTaken) {
+    // A copy: the control's handler may give the control back (or free it) while it runs.
+    tk::TWndMethod previous = OldWindowProc;
+    if (!previous) return msg.Result;
+    if (!FControlFailure) {
+      previous(msg);
+      return msg.Result;
+    }
+    try {
+      previous(msg);
+    } catch (...) {
+      *FControlFailure = std::current_exception();
+    }
+    return msg.Result;
   }
-  if (FSubclass.Installed() || msg.Msg == WM_NCDESTROY)
-    msg.Result = TWindowSubclass::CallPrevious(Handle, msg.Msg, msg.WParam, msg.LParam);
+  if (FSubclass.Installed()) msg.Result = TWindowSubclass::CallPrevious(FSubclass.Window(), msg.Msg, msg.WParam, msg.LParam);
+  return msg.Result;
 }
 
 bool TSkinControl::BeforeMessage(tk::TMessage& msg) {
@@ -167,6 +223,7 @@ bool TSkinControl::BeforeMessage(tk::TMessage& msg) {
     case WM_NCDESTROY:
       State = psWindowDestroyed;
       CallDefault(msg);
+      Handle = nullptr;  // its value may name another window soon
       if (Active) Unskin();
       return false;
     case SKM_ISSKINNED:
@@ -189,9 +246,18 @@ void TSkinControl::AfterMessage(tk::TMessage& msg) {
     case WM_PAINT:
       PaintNow(reinterpret_cast<HDC>(msg.WParam));
       break;
+    case SKM_SETACTIVE:
+      Active = msg.WParam > 0;
+      break;
     default:
       break;
   }
+}
+
+void TSkinControl::ReadWindowState() {
+  if (!Handle) return;
+  IsEnabled = (WindowLong(Handle, GWL_STYLE) & WS_DISABLED) == 0;
+  IsFocused = GetFocus() == Handle;
 }
 
 void TSkinControl::PaintNow(HDC dc) {
@@ -200,6 +266,7 @@ void TSkinControl::PaintNow(HDC dc) {
   WindowRect = r;
   const RECT local{0, 0, r.right - r.left, r.bottom - r.top};
   try {
+    ReadWindowState();
     if (dc) {
       Draw(dc, local);
     } else {
@@ -230,7 +297,7 @@ void FillColor(HDC dc, const RECT& rect, tk::TColor color) {
 }
 
 void TSkinControl::FillBackground(HDC dc, const RECT& rect) {
-  if (SkinData) FillColor(dc, rect, SkinData->Colors[scButtonFace]);
+  FillColor(dc, rect, SkinData ? SkinData->Colors[scButtonFace] : tk::clBtnFace);
 }
 
 void TSkinControl::FillParentColor(HDC dc, const RECT& rect) {
@@ -238,11 +305,11 @@ void TSkinControl::FillParentColor(HDC dc, const RECT& rect) {
 }
 
 tk::TColor TSkinControl::ParentColor(tk::TColor fallback) const {
-  tk::TControl* parent = Control ? Control->Parent() : nullptr;
+  const tk::TControl* parent = Control ? Control->Parent() : nullptr;
   if (!parent) return fallback;
   const tk::TPropInfo* prop = tk::FindPropInfo(parent, "Color");
   if (!prop || prop->kind != tk::TTypeKind::Integer) return fallback;
-  return static_cast<tk::TColor>(GetIntProp(parent, "Color"));
+  return static_cast<tk::TColor>(::GetIntProp(parent, "Color"));
 }
 
 LONG_PTR TSkinControl::WindowLong(HWND wnd, int index) const {
@@ -266,23 +333,21 @@ void TSkinControl::DrawFocusAroundText(HDC dc, UINT format, const RECT& rect) {
 
 void TSkinControl::ForwardMouseDown(const tk::TMessage& msg) {
   if (!Control) return;
-  int x = GET_X_LPARAM(msg.LParam), y = GET_Y_LPARAM(msg.LParam);
+  POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
   // Beyond 32768 pixels the message's 16-bit coordinates wrap: ask the cursor instead.
   if (Control->Width() > 32768 || Control->Height() > 32768) {
-    POINT p{};
     GetCursorPos(&p);
-    if (Handle) ScreenToClient(Handle, &p);
-    x = p.x;
-    y = p.y;
+    if (Handle) ::ScreenToClient(Handle, &p);
+    else p = Control->ScreenToClient(p);
   }
-  Control->MouseDown(tk::TMouseButton::mbLeft, tk::KeysToShiftState(msg.WParam), x, y);
+  Control->MouseDown(tk::TMouseButton::mbLeft, tk::KeysToShiftState(msg.WParam), p.x, p.y);
 }
 
 void TSkinControl::SetParentBackground(bool on) {
   if (!Control || (SkinData && SkinData->Options().Contains(TSkinOption::xoParentBackGround))) return;
   if (!tk::FindPropInfo(Control, "ParentBackground")) return;
   if (on) {
-    std::string value = GetEnumText(Control, "ParentBackground");
+    std::string value = ::GetEnumText(Control, "ParentBackground");
     std::transform(value.begin(), value.end(), value.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (value == "true") {
       ParentBgChanged = true;
@@ -295,18 +360,23 @@ void TSkinControl::SetParentBackground(bool on) {
 
 void TSkinControl::PaintWithBeginPaint(tk::TMessage& msg) {
   RECT r{};
-  GetWindowRect(Handle, &r);
+  if (Handle) GetWindowRect(Handle, &r);
   WindowRect = r;
   const RECT local{0, 0, r.right - r.left, r.bottom - r.top};
+  auto draw = [&](HDC dc) {
+    try {
+      ReadWindowState();
+      Draw(dc, local);
+    } catch (...) {
+      // As in PaintNow: a failing paint is left for the next one.
+    }
+  };
   if (msg.WParam) {
-    Draw(reinterpret_cast<HDC>(msg.WParam), local);
+    draw(reinterpret_cast<HDC>(msg.WParam));
   } else {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(Handle, &ps);
-    try {
-      Draw(dc, local);
-    } catch (...) {
-    }
+    draw(dc);
     EndPaint(Handle, &ps);
   }
   msg.Result = 0;
@@ -325,29 +395,51 @@ void TSkinControl::EraseWithParent(tk::TMessage& msg) {
 }
 
 UINT TSkinControl::RtlFormat(UINT format) const {
-  const tk::TControl* source = Control ? Control : Companion;
-  if (source && source->BiDiMode() == tk::TBiDiMode::bdRightToLeft) format |= DT_RTLREADING;
+  auto rightToLeft = [](const tk::TControl* c) { return c && c->BiDiMode() == tk::TBiDiMode::bdRightToLeft; };
+  if (rightToLeft(Control) || rightToLeft(Companion)) format |= DT_RTLREADING;
   return format;
 }
 
+// ---------------------------------------------------------------------------------------------
+// Element drawing
+
+namespace {
+
+bool Inverted(const RECT& r) { return r.right < r.left || r.bottom < r.top; }
+
+// Frame k of n of a side-by-side strip, at its own size.
+std::unique_ptr<tk::TBitmap> CutFrame(tk::TBitmap& strip, int frameCount, int frameIndex) {
+  const int width = strip.Width() / std::max(frameCount, 1);
+  auto frame = std::make_unique<tk::TBitmap>(width, strip.Height(), tk::TPixelFormat::pf24bit);
+  if (!frame->Empty())
+    BitBlt(frame->Canvas().Handle(), 0, 0, width, strip.Height(), strip.Canvas().Handle(), width * (frameIndex - 1), 0, SRCCOPY);
+  return frame;
+}
+
+}  // namespace
+
 void TSkinControl::DrawElement(HDC dc, const RECT& rect, int frameCount, int frameIndex, TDataSkinObject& element) {
-  if (rect.right < rect.left || rect.bottom < rect.top) return;
+  if (Inverted(rect)) return;
   DrawBitmapFrame(dc, rect, element.Bitmap, false, element.Tile == 1, element.Trans, frameCount, frameIndex, element.Margins());
 }
 
 void TSkinControl::DrawStripFrameDC(HDC dc, const RECT& rect, int frameCount, int frameIndex, tk::TBitmap& bitmap) {
-  if (rect.right < rect.left || rect.bottom < rect.top) return;
+  if (Inverted(rect)) return;
   tk::TCanvas canvas(dc);
   DrawStripFrameCanvas(canvas, rect, frameCount, frameIndex, bitmap);
 }
 
 void TSkinControl::DrawStripFrameCanvas(tk::TCanvas& canvas, const RECT& rect, int frameCount, int frameIndex, tk::TBitmap& bitmap) {
-  if (rect.right < rect.left || rect.bottom < rect.top) return;
-  DrawFrameStretched(canvas.Handle(), rect, bitmap, true, frameCount, frameIndex);
+  if (Inverted(rect) || bitmap.Empty()) return;
+  auto frame = CutFrame(bitmap, frameCount, frameIndex);
+  if (frame->Empty()) return;
+  // The canvas's transparent drawing: stretched, the key colour left out.
+  TransparentBlt(canvas.Handle(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, frame->Canvas().Handle(), 0,
+                 0, frame->Width(), frame->Height(), tk::ColorToRGB(SkinKeyColour));
 }
 
 void TSkinControl::DrawStripFrameMasked(HDC dc, const RECT& rect, int frameCount, int frameIndex, tk::TBitmap& bitmap) {
-  if (rect.right < rect.left || rect.bottom < rect.top) return;
+  if (Inverted(rect)) return;
   DrawFrameStretched(dc, rect, bitmap, true, frameCount, frameIndex);
 }
 
@@ -381,12 +473,29 @@ tk::TObject* GetObjectProp(const tk::TObject* obj, std::string_view name, const 
 }
 
 void SetPropText(tk::TObject* obj, std::string_view name, std::string_view value) {
-  if (!obj || !tk::FindPropInfo(obj, name)) return;
-  tk::SetPropText(obj, name, value);
+  if (!obj) return;
+  const tk::TPropInfo* prop = tk::FindPropInfo(obj, name);
+  if (!prop) return;
+  switch (prop->kind) {
+    case tk::TTypeKind::Integer: {
+      int64_t number = 0;
+      const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+      if (error == std::errc() && end == value.data() + value.size()) tk::SetOrdProp(obj, name, number);
+      break;
+    }
+    case tk::TTypeKind::Enumeration:
+    case tk::TTypeKind::Boolean:
+    case tk::TTypeKind::String:
+      tk::SetPropText(obj, name, value);
+      break;
+    default:
+      break;
+  }
 }
 
 void PaintParentBackground(tk::TControl* control, HDC dc) {
   tk::TWinControl* parent = control ? control->Parent() : nullptr;
+  // A parent without a window has nothing on the screen to show through.
   if (!parent || !parent->HandleAllocated()) return;
   const int saved = SaveDC(dc);
   POINT origin{};

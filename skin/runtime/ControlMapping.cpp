@@ -9,9 +9,10 @@
 #include "WinSubClass.h"
 
 void TWinSkinForm::SkinChildren() {
-  // Painters whose windows are gone leave first.
+  // Painters whose windows are gone for good leave first. A toolkit control that lives on makes
+  // its window again when it is needed (shown later, say); its painter follows it then.
   for (TSkinControl* painter : std::vector<TSkinControl*>(Painters))
-    if (painter->State == psWindowDestroyed) tk::TComponent::Free(painter);
+    if (painter->State == psWindowDestroyed && !painter->Control) tk::TComponent::Free(painter);
   if (!Form || !SkinData) return;
   SwitchFormPopupMenus(true);
 }

@@ -304,6 +304,11 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
 }
 
 void TWinSkinForm::FormHook(tk::TMessage& msg) {
+  // With a native frame the hook is only there to follow the form to a new window.
+  if (!SkinFrame && msg.Msg != tk::CM_RECREATEWND && msg.Msg != SKM_ISSKINNED) {
+    FSavedFormHook(msg);
+    return;
+  }
   switch (msg.Msg) {
     case WM_SETTEXT:
       if (IsWindowVisible(Wnd)) {
@@ -337,15 +342,16 @@ void TWinSkinForm::FormHook(tk::TMessage& msg) {
     case SkinHandshakeQuery:
       msg.Result = msg.LParam == SkinHandshakeTag ? SkinHandshakeTag : 1;
       return;
-    case tk::CM_RECREATEWND: {
-      // The window goes and a new one comes: let the old one go quietly, follow the new one.
-      tk::TWndMethod previous = FSavedFormHook;
-      ReleaseWindow();
-      FrameState = fsAttaching;
-      previous(msg);
-      ReattachAfterRecreate();
+    case SKM_ISSKINNED:
+      // The window the toolkit is making in place of ours is ours already.
+      if (FRecreating) {
+        msg.Result = 1;
+        return;
+      }
+      break;
+    case tk::CM_RECREATEWND:
+      FollowRecreatedWindow(msg);
       return;
-    }
     default:
       break;
   }

@@ -45,18 +45,15 @@ TWinSkinForm::TWinSkinForm(tk::TComponent* owner) : tk::TComponent(owner) {
 
 TWinSkinForm::~TWinSkinForm() {
   if (TSkinManage* manager = TSkinManage::Instance()) manager->RemoveForm(this);
-  // A form being destroyed has already let its window go (WM_NCDESTROY); a live one gets its
-  // native looks back.
-  if (FSubclass.Installed()) {
-    if (Form && Form->Destroying()) ReleaseWindow();
-    else RestoreWindow();
-  }
-  if (FFormHookInstalled && Form && !Form->Destroying()) {
-    Form->WindowProc = std::move(FSavedFormHook);
+  // Freed on its own while its window still lives (a form being freed has let go already, told by
+  // its free notification): the window gets its native looks back.
+  if (FSubclass.Installed()) RestoreWindow();
+  if (FFormHookInstalled && Form) {
+    Form->WindowProc = FSavedFormHook;  // a copy: the saved hook may be running now
     FFormHookInstalled = false;
   }
   DetachPainters(false);
-  if (HotObject) HotObject = nullptr;
+  HotObject = nullptr;
 }
 
 void TWinSkinForm::Notification(tk::TComponent* component, tk::TOperation operation) {
@@ -64,8 +61,11 @@ void TWinSkinForm::Notification(tk::TComponent* component, tk::TOperation operat
   if (operation != tk::TOperation::opRemove) return;
   if (auto* painter = dynamic_cast<TSkinControl*>(component)) std::erase(Painters, painter);
   if (component == Form) {
+    // The form is going but is still whole: its procedure, its window and its controls are given
+    // back now; nothing of it is touched afterwards.
+    ReleaseWindow();
+    FrameState = fsDetached;
     Form = nullptr;
-    FFormHookInstalled = false;
   }
 }
 
@@ -74,16 +74,13 @@ void TWinSkinForm::Notification(tk::TComponent* component, tk::TOperation operat
 
 void TWinSkinForm::AttachToForm(TSkinData* skin, tk::TCustomForm* form) {
   Form = form;
+  FreeNotification(form);
   SkinData = skin;
   if (skin->OnBeforeSkinForm) skin->OnBeforeSkinForm(form, Wnd, ClassName);
   const bool menuItems = skin->SkinControls().Contains(TSkinControlType::xcMenuItem);
   if (menuItems) ::SetPropText(form, "AutoScroll", "False");
   Install();
-  if (SkinFrame && !FFormHookInstalled) {
-    FSavedFormHook = form->WindowProc;
-    form->WindowProc = [this](tk::TMessage& m) { FormHook(m); };
-    FFormHookInstalled = true;
-  }
+  InstallFormHook();
   FSavedFormColor = form->Color();
   form->SetColor(skin->Colors[scButtonFace]);
   if (menuItems && form->Menu()) skin_menu::SwitchMenuToSkin(*form->Menu(), *skin, true);
@@ -360,7 +357,7 @@ void TWinSkinForm::RestoreWindow() {
   if (!FSubclass.Installed()) return;
   const bool destroying = FrameState == fsDestroying || (Form && Form->Destroying());
   if (FFormHookInstalled && Form) {
-    Form->WindowProc = std::move(FSavedFormHook);
+    Form->WindowProc = FSavedFormHook;  // a copy: the saved hook may be running now
     FFormHookInstalled = false;
   }
   FSubclass.Remove();
@@ -372,7 +369,7 @@ void TWinSkinForm::RestoreWindow() {
     if (!destroying) Form->SetColor(FSavedFormColor);
   }
   if (!SkinFrame) {
-    if (Form && !destroying) Form->Invalidate();
+    if (Form && !destroying && IsWindow(Wnd)) RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return;
   }
   RestoreSysMenuStyle();
@@ -402,7 +399,7 @@ void TWinSkinForm::ReleaseWindow() {
   SysMenu.reset();
   if (FrameTimer) FrameTimer->SetEnabled(false);
   HideHint();
-  if (FFormHookInstalled && Form && !Form->Destroying()) Form->WindowProc = std::move(FSavedFormHook);
+  if (FFormHookInstalled && Form) Form->WindowProc = FSavedFormHook;  // a copy: the saved hook may be running now
   FFormHookInstalled = false;
   FSubclass.Remove();
   DetachPainters(false);
@@ -410,22 +407,66 @@ void TWinSkinForm::ReleaseWindow() {
   Region = nullptr;  // the window owns its region and takes it along
 }
 
-// A toolkit form remakes its window (a new border style): the skin follows it to the new one.
+// The form's own message hook is replaced while the frame is skinned. With the frame left native
+// the hook still follows the form to a new window (a recreate) and passes everything else on.
+void TWinSkinForm::InstallFormHook() {
+  if (!Form || FFormHookInstalled) return;
+  FSavedFormHook = Form->WindowProc;
+  Form->WindowProc = [this](tk::TMessage& m) { FormHook(m); };
+  FFormHookInstalled = true;
+}
+
+// A toolkit form makes a new window (a border style, border icons): the old window is let go
+// quietly, the toolkit makes the new one, and the skin takes it over with the client area of the
+// old one. Control painters stay: each follows its control to the control's new window.
+void TWinSkinForm::FollowRecreatedWindow(tk::TMessage& msg) {
+  RECT client{};
+  const bool hadWindow = Wnd && GetClientRect(Wnd, &client);
+  SysMenu.reset();
+  if (FrameTimer) FrameTimer->SetEnabled(false);
+  HideHint();
+  FSubclass.Remove();
+  MenuBar.reset();
+  Region = nullptr;
+  FrameState = fsAttaching;
+  struct RecreatingFlag {
+    bool& flag;
+    explicit RecreatingFlag(bool& f) : flag(f) { flag = true; }
+    ~RecreatingFlag() { flag = false; }
+  };
+  try {
+    RecreatingFlag recreating(FRecreating);
+    tk::TWndMethod previous = FSavedFormHook;
+    previous(msg);
+  } catch (...) {
+    // No new window: the form is let go, the manager frees the painter at its next purge.
+    ReleaseWindow();
+    FrameState = fsDetached;
+    throw;
+  }
+  ReattachAfterRecreate();
+  if (hadWindow && FSubclass.Installed()) ClientSize = SIZE{client.right, client.bottom};
+}
+
+// The skin takes over the form's new window as it did the first one.
 void TWinSkinForm::ReattachAfterRecreate() {
-  if (!Form) return;
+  if (!Form || !Form->HandleAllocated()) {
+    // No new window after all: let go, the manager frees the painter at its next purge.
+    ReleaseWindow();
+    FrameState = fsDetached;
+    return;
+  }
   Wnd = Form->Handle();
   FrameState = fsAttaching;
   CaptionButtons.clear();
   HotObject = nullptr;
   MenuHeight = 0;
   NativeMenu = nullptr;
+  SysMenuHandle = nullptr;  // the old window's: the new one's is read when finishing
+  FormKind = fkPlain;
   std::fill(std::begin(Borders), std::end(Borders), 0);
   Install();
-  if (SkinFrame && !FFormHookInstalled) {
-    FSavedFormHook = Form->WindowProc;
-    Form->WindowProc = [this](tk::TMessage& m) { FormHook(m); };
-    FFormHookInstalled = true;
-  }
+  InstallFormHook();
   PostMessageW(Wnd, SKM_FINISHATTACH, 0, 1000);
 }
 

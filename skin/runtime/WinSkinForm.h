@@ -171,6 +171,8 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
   void DetachPainters(bool unskin);
   void SwitchFormPopupMenus(bool skinned);
   void ReattachAfterRecreate();
+  void InstallFormHook();
+  void FollowRecreatedWindow(tk::TMessage& msg);
 
   // --- FrameDispatch.cpp ---
   LRESULT SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -214,6 +216,7 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
   TWindowSubclass FSubclass{*this};
   tk::TWndMethod FSavedFormHook;  // the toolkit form's own WindowProc while ours is in place
   bool FFormHookInstalled = false;
+  bool FRecreating = false;  // the toolkit is making the form's new window
   tk::TColor FSavedFormColor = 0;
   bool FMenuUpdateRemembered = true;
   bool FInSizeHandler = false;

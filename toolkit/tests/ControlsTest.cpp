@@ -2,6 +2,8 @@
 // replaceable WindowProc, alignment, toolkit notifications and dialog keys.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "Buttons.h"
 #include "ComCtrls.h"
 #include "ExtCtrls.h"
@@ -308,6 +310,139 @@ TEST_F(ControlsTest, RichEditKeepsItsTextAcrossANewWindow) {
   EXPECT_NE(edit->Handle(), before);
   EXPECT_FALSE(GetWindowLongW(edit->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   EXPECT_EQ(edit->GetText(), "abc");
+}
+
+// Watches one control and, when told it is going, checks that the control is still whole: its
+// window is there and WindowProc can be given back.
+struct FreeWatcher : TComponent {
+  explicit FreeWatcher(TWinControl* watched) : TComponent(nullptr), control(watched) {
+    FreeNotification(watched);
+    saved = watched->WindowProc;
+    watched->WindowProc = [this](TMessage& m) {
+      ++messagesSeen;
+      saved(m);
+    };
+    wnd = watched->Handle();
+  }
+  void Notification(TComponent* c, TOperation op) override {
+    TComponent::Notification(c, op);
+    if (op != TOperation::opRemove || c != control) return;
+    windowAliveWhenTold = IsWindow(wnd) != FALSE;
+    destroyingWhenTold = control->Destroying();
+    control->WindowProc = saved;  // the control's own procedure handles its last messages
+    control = nullptr;
+  }
+  TWinControl* control;
+  TWndMethod saved;
+  HWND wnd = nullptr;
+  int messagesSeen = 0;
+  bool windowAliveWhenTold = false;
+  bool destroyingWhenTold = false;
+};
+
+TEST_F(ControlsTest, FreeNotificationComesWhileTheControlIsWholeWhenFreed) {
+  auto* button = new TButton(form);
+  button->SetParent(form);
+  FreeWatcher watcher(button);
+  TComponent::Free(button);
+  EXPECT_EQ(watcher.control, nullptr);
+  EXPECT_TRUE(watcher.windowAliveWhenTold);
+  EXPECT_TRUE(watcher.destroyingWhenTold);
+  EXPECT_FALSE(IsWindow(watcher.wnd));
+}
+
+TEST_F(ControlsTest, FreeNotificationComesWhileTheControlIsWholeWhenDeleted) {
+  auto* edit = new TComboBox(form);  // destroys its window in its own destructor, before ours
+  auto* button = new TButton(form);
+  edit->SetParent(form);
+  button->SetParent(form);
+  FreeWatcher buttonWatcher(button);
+  FreeWatcher editWatcher(edit);
+  delete button;
+  EXPECT_EQ(buttonWatcher.control, nullptr);
+  EXPECT_TRUE(buttonWatcher.windowAliveWhenTold);
+  EXPECT_TRUE(buttonWatcher.destroyingWhenTold);
+  EXPECT_FALSE(IsWindow(buttonWatcher.wnd));
+  delete edit;
+  EXPECT_EQ(editWatcher.control, nullptr);
+  EXPECT_FALSE(IsWindow(editWatcher.wnd));
+  EXPECT_EQ(form->ComponentCount(), 0);
+}
+
+TEST_F(ControlsTest, FreeNotificationOfAFormComesBeforeItsControlsGo) {
+  auto* other = new TForm(nullptr);
+  auto* button = new TButton(other);
+  button->SetParent(other);
+  FreeWatcher formWatcher(other);
+  FreeWatcher buttonWatcher(button);
+  delete other;
+  EXPECT_TRUE(formWatcher.windowAliveWhenTold);
+  EXPECT_TRUE(buttonWatcher.windowAliveWhenTold);
+  EXPECT_EQ(formWatcher.control, nullptr);
+  EXPECT_EQ(buttonWatcher.control, nullptr);
+}
+
+// Every setter that needs a new window asks for it through WindowProc (CM_RECREATEWND), so that
+// whoever took the control over sees the window change.
+TEST_F(ControlsTest, EverySetterThatMakesANewWindowGoesThroughWindowProc) {
+  auto* edit = new TEdit(form);
+  auto* combo = new TComboBox(form);
+  auto* bar = new TScrollBar(form);
+  auto* tools = new TToolBar(form);
+  auto* status = new TStatusBar(form);
+  auto* rich = new TRichEdit(form);
+  for (TWinControl* c : std::vector<TWinControl*>{edit, combo, bar, tools, status, rich}) c->SetParent(form);
+  struct Case {
+    TWinControl* control;
+    std::function<void()> change;
+  };
+  const std::vector<Case> cases{
+      {edit, [&] { edit->SetBorderStyle(TBorderStyle::bsNone); }},
+      {combo, [&] { combo->SetStyle(TComboBoxStyle::csDropDownList); }},
+      {bar, [&] { bar->SetKind(TScrollBarKind::sbVertical); }},
+      {tools, [&] { tools->SetTransparent(!tools->Transparent()); }},
+      {status, [&] { status->SetSizeGrip(!status->SizeGrip()); }},
+      {rich, [&] { rich->SetScrollBars(TScrollStyle::ssBoth); }},
+      {rich, [&] { rich->SetBorderStyle(TBorderStyle::bsNone); }},
+      {form, [&] { form->SetBorderStyle(TFormBorderStyle::bsSizeable); }},
+      {form, [&] { form->SetBorderIcons(TBorderIcons{TBorderIcon::biSystemMenu}); }},
+  };
+  for (const Case& c : cases) {
+    HWND before = c.control->Handle();
+    int recreates = 0;
+    TWndMethod saved = c.control->WindowProc;
+    c.control->WindowProc = [&](TMessage& m) {
+      if (m.Msg == CM_RECREATEWND) ++recreates;
+      saved(m);
+    };
+    c.change();
+    c.control->WindowProc = saved;
+    EXPECT_EQ(recreates, 1) << c.control->ClassName();
+    EXPECT_NE(c.control->HandleIfAllocated(), before) << c.control->ClassName();
+    EXPECT_TRUE(IsWindow(c.control->HandleIfAllocated())) << c.control->ClassName();
+  }
+}
+
+TEST_F(ControlsTest, AShownFormMadeAnewIsShownAgainWithItsControls) {
+  auto* button = new TButton(form);
+  button->SetParent(form);
+  form->Show();
+  PumpMessages(20);
+  HWND before = form->Handle();
+  form->SetBorderStyle(TFormBorderStyle::bsSizeable);
+  ASSERT_NE(form->Handle(), before);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_TRUE(IsWindowVisible(button->Handle()));
+  EXPECT_EQ(GetParent(button->Handle()), form->Handle());
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 400);
+  EXPECT_EQ(client.bottom, 300);
+  form->Hide();
+  before = form->Handle();
+  form->SetBorderStyle(TFormBorderStyle::bsSingle);
+  ASSERT_NE(form->Handle(), before);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));  // a hidden one stays hidden
 }
 
 }  // namespace

@@ -62,8 +62,14 @@ class SkinnedFormTest : public ::testing::Test {
     return SIZE{r.right - r.left, r.bottom - r.top};
   }
 
+  // Waits for the form's frame painter to finish attaching (a new one, or after a new window).
+  bool WaitUntilSkinned(int timeoutMs = 2000) {
+    return tk::testing::PumpUntil([this] { return Painter() && Painter()->FrameState == fsRunning; }, timeoutMs);
+  }
+
   tk::TForm* form = nullptr;
   TSkinData* skin = nullptr;
-  // Runs on the form before it is skinned (border icons, a recorder below the frame painter ...).
+  // Runs on the form before it is skinned (border icons, menus, controls, colour, a recorder below
+  // the frame painter ...).
   std::function<void(tk::TForm&)> beforeSkin;
 };
