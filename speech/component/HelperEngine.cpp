@@ -32,7 +32,6 @@ std::wstring Wide(const std::string& utf8) {
 HelperEngine::HelperEngine(std::wstring helperPath) : helperPath_(std::move(helperPath)) {}
 
 HelperEngine::~HelperEngine() {
-  AwaitStart(false);
   std::lock_guard lock(mutex_);
   if (connection_) {
     try {
@@ -43,29 +42,8 @@ HelperEngine::~HelperEngine() {
 }
 
 void HelperEngine::Refresh() {
-  AwaitStart(false);
   std::lock_guard lock(mutex_);
   if (connection_ && connection_->stream->PeerClosed()) Disconnect();
-}
-
-void HelperEngine::Prepare() {
-  std::lock_guard lock(startMutex_);
-  if (start_.valid()) return;
-  start_ = std::async(std::launch::async, [this] {
-    std::lock_guard lock(mutex_);
-    LoadVoices();
-  });
-}
-
-void HelperEngine::AwaitStart(bool report) {
-  std::future<void> start;
-  {
-    std::lock_guard lock(startMutex_);
-    start = std::move(start_);
-  }
-  if (!start.valid()) return;
-  if (report) start.get();
-  else start.wait();
 }
 
 FrameStream& HelperEngine::Connected() {
@@ -108,7 +86,6 @@ void HelperEngine::LoadVoices() {
 }
 
 std::vector<VoiceInfo> HelperEngine::Voices() {
-  AwaitStart(true);
   std::lock_guard lock(mutex_);
   LoadVoices();
   std::vector<VoiceInfo> out;
@@ -117,21 +94,18 @@ std::vector<VoiceInfo> HelperEngine::Voices() {
 }
 
 uint32_t HelperEngine::SampleRate() {
-  AwaitStart(true);
   std::lock_guard lock(mutex_);
   if (sampleRate_ == 0) Connected();
   return sampleRate_;
 }
 
 uint32_t HelperEngine::HelperProcessId() {
-  AwaitStart(false);
   std::lock_guard lock(mutex_);
   return connection_ ? connection_->hello.processId : 0;
 }
 
 void HelperEngine::Synthesize(const SynthesisSettings& settings, std::u16string_view text,
                               SynthesisListener& listener) {
-  AwaitStart(true);
   std::lock_guard lock(mutex_);
   LoadVoices();
   if (settings.voice < 0 || static_cast<size_t>(settings.voice) >= voices_->size())
@@ -293,7 +267,6 @@ std::unique_ptr<AudioEncoder> HelperEngine::MakeEncoder(FileType type, const For
     case FileType::Wma: codec = protocol::Codec::Wma; break;
     default: return nullptr;
   }
-  AwaitStart(true);
   return std::make_unique<RemoteEncoder>(*this, codec, format, sink);
 }
 

@@ -1,9 +1,7 @@
 #pragma once
-// eSpeak NG under Wine, through the native helper process. The helper is started when the
-// component is made (Prepare) or on first use, and again after it has gone away; a reading that
-// loses it ends, the next one starts a new helper.
+// eSpeak NG under Wine, through the native helper process. The helper is started on first use and
+// again after it has gone away; a reading that loses it ends, the next one starts a new helper.
 #include <deque>
-#include <future>
 #include <mutex>
 #include <optional>
 
@@ -24,24 +22,17 @@ class HelperEngine : public SpeechEngine {
   std::unique_ptr<AudioEncoder> MakeEncoder(FileType type, const FormatOption& format, ByteSink& sink) override;
   // A helper that went away while idle is replaced; one lost during a reading ends that reading.
   void Refresh() override;
-  // Starts the helper and asks for its voices on a thread of its own.
-  void Prepare() override;
 
   // Process id of the running helper (0 when none): for tests that take it away.
   uint32_t HelperProcessId();
 
  private:
   class RemoteEncoder;
-  // Waits for a start that Prepare() began. With `report`, its failure is thrown here, once: the
-  // first call that needs the helper fails as if it had started the helper itself.
-  void AwaitStart(bool report);
   FrameStream& Connected();  // caller holds mutex_
   void LoadVoices();         // caller holds mutex_
   void Disconnect();         // caller holds mutex_
   [[noreturn]] void Lost(const std::exception& e);  // caller holds mutex_
 
-  std::mutex startMutex_;
-  std::future<void> start_;  // until a call takes it; guarded by startMutex_
   std::recursive_mutex mutex_;
   std::wstring helperPath_;
   std::optional<HelperConnection> connection_;

@@ -53,9 +53,6 @@ class SpeechEngine {
   // Called before each reading and each file: an engine whose back end went away since its last
   // use starts it again here.
   virtual void Refresh() {}
-  // Called once when the component is made: an engine whose back end is slow to start begins here,
-  // in the background, and the first call that needs it waits only for what is still missing.
-  virtual void Prepare() {}
 };
 
 }  // namespace tts

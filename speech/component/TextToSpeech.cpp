@@ -40,19 +40,6 @@ HRESULT OutOfRange(const wchar_t* what, LONG value, LONG low, LONG high) {
 
 HRESULT NullPointer() { return ReportError(E_POINTER, std::wstring(L"A result pointer is null.")); }
 
-// The engine is made with the object, first of all, so that it can start its back end while the
-// object and its user go on. One that cannot be made now is made, or reported, at the first call.
-std::shared_ptr<SpeechEngine> EnginePreparedEarly(const ComponentParts& parts) {
-  if (!parts.makeEngine) return nullptr;
-  try {
-    std::shared_ptr<SpeechEngine> engine = parts.makeEngine();
-    if (engine) engine->Prepare();
-    return engine;
-  } catch (const std::exception&) {
-    return nullptr;
-  }
-}
-
 ITypeLib* LoadOwnTypeLibrary() {
   ITypeLib* lib = nullptr;
   LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, &lib);
@@ -81,7 +68,6 @@ HRESULT TextToSpeech::Create(ComponentParts parts, REFIID riid, void** out) {
 
 TextToSpeech::TextToSpeech(ComponentParts parts)
     : parts_(std::move(parts)),
-      engine_(EnginePreparedEarly(parts_)),
       events_([this] { window_.Wake(); }),
       window_([this] { DeliverEvents(); }),
       connectionPoint_(this, DIID_ITextToSpeechEvents) {

@@ -21,8 +21,7 @@
 namespace tts {
 
 struct ComponentParts {
-  // Called when the object is made, and again at the first need if that failed.
-  std::function<std::shared_ptr<SpeechEngine>()> makeEngine;
+  std::function<std::shared_ptr<SpeechEngine>()> makeEngine;           // called on first need
   std::function<std::unique_ptr<AudioOutput>(uint32_t rate)> openOutput;  // once per reading
   ReadingTuning tuning;
 };

@@ -126,24 +126,6 @@ TEST_F(ComServer, CreatedByClassIdListsTheEspeakVoicesMandarinFirst) {
   }
 }
 
-// The helper is started when the object is made; the voices it lists are those of a helper started
-// by the first call, in the same order.
-TEST_F(ComServer, CreatedByClassIdListsTheHelpersVoicesInTheirOrder) {
-  auto expected = HelperEngine().Voices();
-  ASSERT_FALSE(expected.empty());
-  Create();
-  LONG count = 0;
-  ASSERT_EQ(tts->VoiceCount(&count), S_OK);
-  ASSERT_EQ(count, static_cast<LONG>(expected.size()));
-  for (LONG i = 0; i < count; ++i) {
-    Bstr name, language;
-    ASSERT_EQ(tts->VoiceName(i, &name), S_OK);
-    ASSERT_EQ(tts->VoiceLanguage(i, &language), S_OK);
-    EXPECT_EQ(name.str(), expected[i].name) << i;
-    EXPECT_EQ(language.str(), expected[i].language) << i;
-  }
-}
-
 TEST_F(ComServer, UnregisteringRemovesTheClass) {
   ASSERT_EQ(Regsvr32(L"/u /s"), 0u);
   EXPECT_EQ(ReadValue(HKEY_CLASSES_ROOT, std::wstring(kClsidKey) + L"\\InprocServer32", nullptr), L"");
@@ -297,75 +279,6 @@ TEST(HelperLaunch, AProgramThatIsNotTheHelperIsNotTrusted) {
   auto begin = std::chrono::steady_clock::now();
   EXPECT_THROW(engine.Voices(), EngineError);
   EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(30));
-}
-
-TEST(HelperLaunch, PreparedEngineStartsTheHelperBeforeAnyCallAndListsTheSameVoices) {
-  auto expected = HelperEngine().Voices();
-  HelperEngine engine;
-  engine.Prepare();
-  EXPECT_NE(engine.HelperProcessId(), 0u);  // nothing but Prepare() asked for the helper
-  auto voices = engine.Voices();
-  ASSERT_EQ(voices.size(), expected.size());
-  for (size_t i = 0; i < voices.size(); ++i) {
-    EXPECT_EQ(voices[i].name, expected[i].name) << i;
-    EXPECT_EQ(voices[i].language, expected[i].language) << i;
-  }
-}
-
-// The marker file that makes the dying helper die only once, removed at the end.
-class DyingHelperMark {
- public:
-  DyingHelperMark() {
-    std::wstring name = L"tolvane-dying-helper-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                        std::to_wstring(GetTickCount64());
-    unix_ = L"/tmp/" + name;
-    dos_ = L"Z:\\tmp\\" + name;
-    SetEnvironmentVariableW(L"TOLVANE_TEST_MARK", unix_.c_str());
-  }
-  ~DyingHelperMark() {
-    SetEnvironmentVariableW(L"TOLVANE_TEST_MARK", nullptr);
-    DeleteFileW(dos_.c_str());
-  }
-
- private:
-  std::wstring unix_, dos_;
-};
-
-std::wstring DyingHelper() {
-  std::string script = TOLVANE_DYING_HELPER;
-  return std::wstring(script.begin(), script.end());
-}
-
-TEST(HelperLaunch, AHelperThatDiesWhileStartingFailsTheFirstCallAndTheNextStartsAnother) {
-  DyingHelperMark mark;
-  HelperEngine engine(DyingHelper());
-  engine.Prepare();
-  try {
-    engine.Voices();
-    FAIL() << "no error";
-  } catch (const EngineError& e) {
-    EXPECT_EQ(std::string(e.what()).rfind("The speech helper stopped working", 0), 0u) << e.what();
-  }
-  EXPECT_EQ(engine.HelperProcessId(), 0u);
-  auto voices = engine.Voices();
-  ASSERT_GE(voices.size(), 3u);
-  EXPECT_EQ(voices[0].language, L"cmn");
-}
-
-TEST_F(ComponentTest, AHelperThatDiesWhileStartingIsReportedByTheFirstCall) {
-  DyingHelperMark mark;
-  recorder.Disconnect();
-  tts->Release();
-  tts = nullptr;
-  ComponentParts parts = DefaultParts();
-  parts.makeEngine = [] { return std::make_shared<HelperEngine>(DyingHelper()); };
-  ASSERT_EQ(TextToSpeech::Create(std::move(parts), IID_ITextToSpeech, reinterpret_cast<void**>(&tts)), S_OK);
-  LONG count = 0;
-  EXPECT_EQ(tts->VoiceCount(&count), E_FAIL);
-  std::wstring error = LastErrorDescription();
-  EXPECT_EQ(error.rfind(L"The speech helper stopped working", 0), 0u) << error;
-  ASSERT_EQ(tts->VoiceCount(&count), S_OK);
-  EXPECT_GE(count, 3);
 }
 
 TEST(HelperLaunch, AConnectionWithTheWrongTokenIsIgnored) {

@@ -18,7 +18,6 @@ class ScriptedEngine : public SpeechEngine {
   uint32_t SampleRate() override { return kRate; }
   void Synthesize(const SynthesisSettings& settings, std::u16string_view text, SynthesisListener& listener) override;
   std::unique_ptr<AudioEncoder> MakeEncoder(FileType, const FormatOption&, ByteSink&) override { return nullptr; }
-  void Prepare() override { ++prepared_; }
 
   void SetVoices(std::vector<VoiceInfo> voices);
   // The engine throws on the n-th piece from now (1 = the next one).
@@ -26,7 +25,6 @@ class ScriptedEngine : public SpeechEngine {
   SynthesisSettings LastSettings();
   size_t CharactersRequested() const { return charactersRequested_; }
   int Pieces() const { return pieces_; }
-  int Prepared() const { return prepared_; }
 
  private:
   std::mutex mutex_;
@@ -36,7 +34,6 @@ class ScriptedEngine : public SpeechEngine {
   std::atomic<size_t> charactersRequested_{0};
   std::atomic<int> pieces_{0};
   std::atomic<int> failOn_{0};
-  std::atomic<int> prepared_{0};
 };
 
 bool IsWordCharacter(char16_t c);

@@ -138,34 +138,6 @@ TEST_F(ComponentTest, EngineThatCannotStartReportsItsMessage) {
   EXPECT_EQ(Speak(L"一"), E_FAIL);
 }
 
-TEST_F(ComponentTest, EngineIsPreparedOnceWhenTheObjectIsMade) {
-  EXPECT_EQ(engine->Prepared(), 1);
-  LONG count = 0;
-  ASSERT_EQ(tts->VoiceCount(&count), S_OK);
-  ASSERT_EQ(Speak(L"一二"), S_OK);
-  ASSERT_TRUE(WaitForEnd());
-  EXPECT_EQ(engine->Prepared(), 1);
-}
-
-TEST_F(ComponentTest, EngineThatCannotBeMadeWithTheObjectIsMadeAtTheFirstCall) {
-  recorder.Disconnect();
-  tts->Release();
-  tts = nullptr;
-  auto scripted = std::make_shared<ScriptedEngine>();
-  int attempts = 0;
-  ComponentParts parts;
-  parts.makeEngine = [&attempts, scripted]() -> std::shared_ptr<SpeechEngine> {
-    if (++attempts == 1) throw EngineError("not yet");
-    return scripted;
-  };
-  ASSERT_EQ(TextToSpeech::Create(std::move(parts), IID_ITextToSpeech, reinterpret_cast<void**>(&tts)), S_OK);
-  EXPECT_EQ(attempts, 1);
-  LONG count = 0;
-  ASSERT_EQ(tts->VoiceCount(&count), S_OK);
-  EXPECT_EQ(count, 2);
-  EXPECT_EQ(attempts, 2);
-}
-
 TEST_F(ComponentTest, DispatchCallsReachTheMethods) {
   DISPID id = 0;
   LPOLESTR name = const_cast<LPOLESTR>(L"VoiceName");
