@@ -147,6 +147,17 @@ class MediaFoundationEncoder : public AudioEncoder {
   uint64_t frames_ = 0;
 };
 
+// TTSObj.dll loads Media Foundation at its first encoder, not at start: a system without it gets no
+// encoder instead of a call into a library that is not there.
+bool MediaFoundationPresent() {
+  static const bool present = [] {
+    for (const wchar_t* dll : {L"mfplat.dll", L"mfreadwrite.dll", L"mf.dll"})
+      if (!LoadLibraryW(dll)) return false;
+    return true;
+  }();
+  return present;
+}
+
 // Media Foundation for as long as an encoder lives.
 class MediaFoundationSession {
  public:
@@ -177,6 +188,7 @@ class SessionEncoder : public AudioEncoder {
 
 std::unique_ptr<AudioEncoder> MakeMediaFoundationEncoder(FileType type, const FormatOption& format, ByteSink& sink) {
   if (type != FileType::Mp3 && type != FileType::Wma) return nullptr;
+  if (!MediaFoundationPresent()) return nullptr;
   auto session = std::make_unique<MediaFoundationSession>();
   if (!session->Ok()) return nullptr;
   return std::make_unique<SessionEncoder>(std::move(session), type, format, sink);

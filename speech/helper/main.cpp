@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "CodecEncoders.h"
+#include "CodecLibrary.h"
 #include "EspeakSynthesizer.h"
 #include "Session.h"
 
@@ -36,7 +36,10 @@ int main(int argc, char** argv) {
     using namespace tts::helper;
     Connection connection(Connection::ConnectLoopback(static_cast<uint16_t>(port)));
     EspeakSynthesizer synthesizer;
-    Session session(connection, synthesizer, MakeCodecEncoder);
+    CodecLibrary codecs(CodecLibraryBesideProgram());
+    Session session(connection, synthesizer, [&codecs](const tts::protocol::EncodeBegin& begin, tts::ByteSink& sink) {
+      return codecs.MakeEncoder(begin, sink);
+    });
     session.SendHello(secret, static_cast<uint32_t>(getpid()));
     session.Run();
   } catch (const std::exception& e) {

@@ -281,6 +281,44 @@ TEST(HelperLaunch, AProgramThatIsNotTheHelperIsNotTrusted) {
   EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(30));
 }
 
+// The marker file that makes the dying helper die only once, removed at the end.
+class DyingHelperMark {
+ public:
+  DyingHelperMark() {
+    std::wstring name = L"tolvane-dying-helper-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                        std::to_wstring(GetTickCount64());
+    unix_ = L"/tmp/" + name;
+    dos_ = L"Z:\\tmp\\" + name;
+    SetEnvironmentVariableW(L"TOLVANE_TEST_MARK", unix_.c_str());
+  }
+  ~DyingHelperMark() {
+    SetEnvironmentVariableW(L"TOLVANE_TEST_MARK", nullptr);
+    DeleteFileW(dos_.c_str());
+  }
+
+ private:
+  std::wstring unix_, dos_;
+};
+
+// A helper that greets and dies before the voice list: the first call reports it, the next starts
+// another helper.
+TEST_F(ComponentTest, AHelperThatDiesWhileStartingIsReportedAndTheNextCallStartsAnother) {
+  DyingHelperMark mark;
+  recorder.Disconnect();
+  tts->Release();
+  tts = nullptr;
+  ComponentParts parts = DefaultParts();
+  std::string script = TOLVANE_DYING_HELPER;
+  parts.makeEngine = [script] { return std::make_shared<HelperEngine>(std::wstring(script.begin(), script.end())); };
+  ASSERT_EQ(TextToSpeech::Create(std::move(parts), IID_ITextToSpeech, reinterpret_cast<void**>(&tts)), S_OK);
+  LONG count = 0;
+  EXPECT_EQ(tts->VoiceCount(&count), E_FAIL);
+  std::wstring error = LastErrorDescription();
+  EXPECT_EQ(error.rfind(L"The speech helper stopped working", 0), 0u) << error;
+  ASSERT_EQ(tts->VoiceCount(&count), S_OK);
+  EXPECT_GE(count, 3);
+}
+
 TEST(HelperLaunch, AConnectionWithTheWrongTokenIsIgnored) {
   std::string script = TOLVANE_IMPOSTOR_HELPER;
   HelperEngine engine(std::wstring(script.begin(), script.end()));
