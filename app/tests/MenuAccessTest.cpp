@@ -125,3 +125,31 @@ TEST_F(MenuAccessTest, TheFileCommandOnTheBandOpensTheFileDialogAndNoDropDown) {
 }
 
 }  // namespace
+
+// The exit paths stop the reading and end the loop (ExitTest); here it is enough to see them reached
+// by a user's keys: the reading's Stop is called only on the way out.
+TEST_F(MenuAccessTest, AltF4StillEndsTheProgram) {
+  fake->calls.clear();
+  InputScript script([&] { tk::testing::TapKeyWith(VK_MENU, VK_F4); });
+  ASSERT_TRUE(script.RunToEnd());
+  tk::testing::PumpUntil([&] { return fake->CountOf("Stop") > 0; }, Wait);
+  EXPECT_EQ(fake->CountOf("Stop"), 1u);
+  EXPECT_TRUE(tk::Application->Terminated());
+}
+
+TEST_F(MenuAccessTest, TheExitCommandOfTheBandEndsTheProgramFromTheKeyboard) {
+  fake->calls.clear();
+  bool exitMenu = false;
+  InputScript script([&] {
+    TapKey(VK_MENU);
+    exitMenu = WaitForMenuAt(DropDownLeft(form, bExit)) != nullptr;
+    TapKey(VK_RETURN);  // "退出系统", selected on opening
+    WaitFor([] { return VisibleMenuWindows().empty(); }, Wait);
+    CloseMenus();
+  });
+  ASSERT_TRUE(script.RunToEnd());
+  tk::testing::PumpUntil([&] { return fake->CountOf("Stop") > 0; }, Wait);
+  EXPECT_TRUE(exitMenu);
+  EXPECT_EQ(fake->CountOf("Stop"), 1u);
+  EXPECT_TRUE(tk::Application->Terminated());
+}
