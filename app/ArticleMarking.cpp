@@ -2,8 +2,8 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <functional>
-#include <map>
 
 #include "RichEditContent.h"
 #include "RichText.h"
@@ -57,112 +57,108 @@ bool IsLineBreakAt(const std::wstring& text, size_t p) {
   return text[p] == L'\n' && p > 0 && text[p - 1] == L'\r';
 }
 
-class Marker {
- public:
-  Marker(tk::TRichEdit& view, const std::wstring& text, std::vector<int> colourAt, int first)
-      : edit_(view.Handle()), text_(text), colourAt_(std::move(colourAt)), first_(first), background_(BackgroundOf(view)) {}
-
-  void Run() {
-    // The common case, an article of one formatting: one rewrite from the first mark to the last.
-    // Rich text with line breaks brings its own paragraph format, so the old one is put back.
-    int start = first_, end = first_ + static_cast<int>(colourAt_.size());
-    while (start < end && IsLineBreakAt(text_, start)) ++start;
-    while (end > start && IsLineBreakAt(text_, end - 1)) --end;
-    if (start == end) return;
-    PARAFORMAT2 paragraphs{};
-    if (IsUniform(start, end, paragraphs)) {
-      Rewrite(start, end);
-      SelectRange(edit_, start, end);
-      SendMessageW(edit_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraphs));
-      return;
-    }
-    // Otherwise line by line, from each line's first marked character to its last, and within a
-    // line in pieces of one formatting; line breaks are left alone.
-    int p = start;
-    while (p < end) {
-      if (IsLineBreakAt(text_, p)) {
-        ++p;
-        continue;
-      }
-      int lineEnd = p;
-      while (lineEnd < end && !IsLineBreakAt(text_, lineEnd)) ++lineEnd;
-      int a = p, b = lineEnd;
-      while (a < b && ColourAt(a) == kUnmarked) ++a;
-      while (b > a && ColourAt(b - 1) == kUnmarked) --b;
-      if (a < b) ForEachUniformRange(edit_, a, b, kShapeMask, [this](int s, int e, const CHARFORMAT2W&) { Rewrite(s, e); });
-      p = lineEnd;
-    }
-  }
-
- private:
-  int ColourAt(int position) const { return colourAt_[position - first_]; }
-
-  // One character formatting (colours aside) and one paragraph format over [start, end).
-  bool IsUniform(int start, int end, PARAFORMAT2& paragraphs) {
-    if ((FormatOf(edit_, start, end).dwMask & kShapeMask) != kShapeMask) return false;
-    paragraphs.cbSize = sizeof paragraphs;
-    SendMessageW(edit_, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraphs));
-    if ((paragraphs.dwMask & kParagraphMask) != kParagraphMask) return false;
-    paragraphs.dwMask = kParagraphMask;
-    return true;
-  }
-
-  // Unmarked characters keep the colour they show now; line breaks show none.
-  void Rewrite(int start, int end) {
-    std::vector<int> colours(static_cast<size_t>(end - start));
-    for (int p = start; p < end;) {
-      if (ColourAt(p) != kUnmarked || IsLineBreakAt(text_, p)) {
-        colours[p - start] = ColourAt(p) == kUnmarked ? 0 : ColourAt(p);
-        ++p;
-        continue;
-      }
-      int gapEnd = p;
-      while (gapEnd < end && ColourAt(gapEnd) == kUnmarked && !IsLineBreakAt(text_, gapEnd)) ++gapEnd;
-      ForEachUniformRange(edit_, p, gapEnd, CFM_COLOR, [&](int s, int e, const CHARFORMAT2W& format) {
-        const int index = (format.dwEffects & CFE_AUTOCOLOR) ? 0 : TableIndex(format.crTextColor);
-        for (int i = s; i < e; ++i) colours[i - start] = index;
-      });
-      p = gapEnd;
-    }
-    const std::u16string_view piece(reinterpret_cast<const char16_t*>(text_.data()) + start, static_cast<size_t>(end - start));
-    ReplaceWithRichText(edit_, start, end, RichTextOf(piece, colours, table_, background_));
-  }
-
-  int TableIndex(COLORREF c) {
-    const Rgb rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
-    for (size_t i = 0; i < table_.size(); ++i)
-      if (table_[i] == rgb) return static_cast<int>(i) + 1;
-    table_.push_back(rgb);
-    return static_cast<int>(table_.size());
-  }
-
-  HWND edit_;
-  const std::wstring& text_;
-  std::vector<int> colourAt_;
-  int first_;
-  Rgb background_;
-  std::vector<Rgb> table_{kRed, kBlack};
-};
-
 }  // namespace
+
+ArticleMarker::ArticleMarker(tk::TRichEdit& view, std::wstring text, const std::vector<CharacterMark>& marks)
+    : edit_(view.Handle()), text_(std::move(text)), background_(BackgroundOf(view)), table_{kRed, kBlack} {
+  const int length = static_cast<int>(text_.size());
+  int last = -1;
+  for (const CharacterMark& m : marks) {
+    if (m.position >= length) break;
+    if (first_ < 0) first_ = m.position;
+    last = m.position;
+  }
+  if (first_ < 0) return;
+  colourAt_.assign(static_cast<size_t>(last - first_ + 1), kUnmarked);
+  for (const CharacterMark& m : marks)
+    if (m.position <= last) colourAt_[m.position - first_] = m.wrong ? 1 : 2;  // table: red, black
+}
+
+PositionRange ArticleMarker::Marked() const {
+  if (first_ < 0) return {};
+  return {first_, first_ + static_cast<int>(colourAt_.size())};
+}
+
+void ArticleMarker::Mark(PositionRange range) {
+  // The common case, an article of one formatting: one rewrite from the first mark to the last.
+  // Rich text with line breaks brings its own paragraph format, so the old one is put back.
+  const PositionRange marked = Marked();
+  int start = std::max(range.from, marked.from), end = std::min(range.to, marked.to);
+  while (start < end && IsLineBreakAt(text_, start)) ++start;
+  while (end > start && IsLineBreakAt(text_, end - 1)) --end;
+  if (start >= end) return;
+  PARAFORMAT2 paragraphs{};
+  if (IsUniform(start, end, paragraphs)) {
+    Rewrite(start, end);
+    SelectRange(edit_, start, end);
+    SendMessageW(edit_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraphs));
+    return;
+  }
+  // Otherwise line by line, from each line's first marked character to its last, and within a
+  // line in pieces of one formatting; line breaks are left alone.
+  int p = start;
+  while (p < end) {
+    if (IsLineBreakAt(text_, p)) {
+      ++p;
+      continue;
+    }
+    int lineEnd = p;
+    while (lineEnd < end && !IsLineBreakAt(text_, lineEnd)) ++lineEnd;
+    int a = p, b = lineEnd;
+    while (a < b && ColourAt(a) == kUnmarked) ++a;
+    while (b > a && ColourAt(b - 1) == kUnmarked) --b;
+    if (a < b) ForEachUniformRange(edit_, a, b, kShapeMask, [this](int s, int e, const CHARFORMAT2W&) { Rewrite(s, e); });
+    p = lineEnd;
+  }
+}
+
+int ArticleMarker::ColourAt(int position) const { return colourAt_[position - first_]; }
+
+bool ArticleMarker::IsUniform(int start, int end, PARAFORMAT2& paragraphs) {
+  if ((FormatOf(edit_, start, end).dwMask & kShapeMask) != kShapeMask) return false;
+  paragraphs.cbSize = sizeof paragraphs;
+  SendMessageW(edit_, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraphs));
+  if ((paragraphs.dwMask & kParagraphMask) != kParagraphMask) return false;
+  paragraphs.dwMask = kParagraphMask;
+  return true;
+}
+
+void ArticleMarker::Rewrite(int start, int end) {
+  std::vector<int> colours(static_cast<size_t>(end - start));
+  for (int p = start; p < end;) {
+    if (ColourAt(p) != kUnmarked || IsLineBreakAt(text_, p)) {
+      colours[p - start] = ColourAt(p) == kUnmarked ? 0 : ColourAt(p);
+      ++p;
+      continue;
+    }
+    int gapEnd = p;
+    while (gapEnd < end && ColourAt(gapEnd) == kUnmarked && !IsLineBreakAt(text_, gapEnd)) ++gapEnd;
+    ForEachUniformRange(edit_, p, gapEnd, CFM_COLOR, [&](int s, int e, const CHARFORMAT2W& format) {
+      const int index = (format.dwEffects & CFE_AUTOCOLOR) ? 0 : TableIndex(format.crTextColor);
+      for (int i = s; i < e; ++i) colours[i - start] = index;
+    });
+    p = gapEnd;
+  }
+  const std::u16string_view piece(reinterpret_cast<const char16_t*>(text_.data()) + start, static_cast<size_t>(end - start));
+  ReplaceWithRichText(edit_, start, end, RichTextOf(piece, colours, table_, background_));
+}
+
+int ArticleMarker::TableIndex(COLORREF c) {
+  const Rgb rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+  for (size_t i = 0; i < table_.size(); ++i)
+    if (table_[i] == rgb) return static_cast<int>(i) + 1;
+  table_.push_back(rgb);
+  return static_cast<int>(table_.size());
+}
 
 void MarkArticle(tk::TRichEdit& view, const std::vector<CharacterMark>& marks) {
   HWND edit = view.Handle();
   QuietRichEdit quiet(edit);
-  const std::wstring text = PositionedText(edit);
-  const int length = static_cast<int>(text.size());
-  int first = -1, last = -1;
-  for (const CharacterMark& m : marks) {
-    if (m.position >= length) break;
-    if (first < 0) first = m.position;
-    last = m.position;
-  }
-  if (first < 0) return;
-  std::vector<int> colourAt(static_cast<size_t>(last - first + 1), kUnmarked);
-  for (const CharacterMark& m : marks)
-    if (m.position <= last) colourAt[m.position - first] = m.wrong ? 1 : 2;  // table: red, black
-  Marker(view, text, std::move(colourAt), first).Run();
-  view.Select(last, 1);
+  ArticleMarker marker(view, PositionedText(edit), marks);
+  const PositionRange marked = marker.Marked();
+  if (marked.Empty()) return;
+  marker.Mark(marked);
+  view.Select(marked.to - 1, 1);
   view.ScrollCaret();
 }
 

@@ -2,6 +2,7 @@
 #include "ArticleFile.h"
 #include "CharCount.h"
 #include "Encoding.h"
+#include "ProgressiveMarking.h"
 #include "RichEditContent.h"
 #include "Unit1.h"
 
@@ -24,6 +25,8 @@ void TForm1::RegisterArticleHandlers(TClassInfo& c) {
 }
 
 void TForm1::ResetForArticleChoice() {
+  // The article may stay (a cancelled choice): with all its marks.
+  articleMarking_->Finish();
   BitBtn2->SetEnabled(false);
   BitBtn4->SetEnabled(false);
   RichEdit1->Hide();
@@ -56,6 +59,7 @@ void TForm1::N1Click(TObject* Sender) {
 void TForm1::N2Click(TObject* Sender) { ResetForArticleChoice(); }
 
 void TForm1::ChooseSampleArticle(TMenuItem* item, TRichEdit* sample) {
+  articleMarking_->Cancel();
   practice::SetPlainText(*RichEdit1, sample->GetText());
   ShowArticleStatus(item->Caption());
 }
@@ -71,4 +75,8 @@ void TForm1::N13Click(TObject* Sender) { ChooseSampleArticle(N13, RichEdit13); }
 void TForm1::N14Click(TObject* Sender) { ChooseSampleArticle(N14, RichEdit14); }
 void TForm1::N15Click(TObject* Sender) { ChooseSampleArticle(N15, RichEdit15); }
 
-void TForm1::RichEdit1Change(TObject* Sender) { ArticleCharCount = practice::CountChars(RichEdit1->GetText()); }
+void TForm1::RichEdit1Change(TObject* Sender) {
+  // Marks still on their way belong to the text that was there. (None while the form is freed.)
+  if (articleMarking_) articleMarking_->Cancel();
+  ArticleCharCount = practice::CountChars(RichEdit1->GetText());
+}

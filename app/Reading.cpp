@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "Encoding.h"
+#include "ProgressiveMarking.h"
 #include "TTSObj_TLB.h"
 #include "Unit1.h"
 
@@ -22,6 +23,8 @@ void TForm1::RegisterReadingHandlers(TClassInfo& c) {
 }
 
 void TForm1::BitBtn1Click(TObject* Sender) {
+  // The marks of the last submission stay in the article, complete, while it is read again.
+  articleMarking_->Finish();
   if (RichEdit1->GetText().empty()) {
     MessageBoxText(Utf8ToGbk("请选择一篇TXT文本文档文章后点击\"开始\"进行练习！"), Utf8ToGbk("提示"), MB_OK);
     N1Click(Sender);

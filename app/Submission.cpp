@@ -2,9 +2,9 @@
 // result reported.
 #include <windows.h>
 
-#include "ArticleMarking.h"
 #include "CharCount.h"
 #include "Encoding.h"
+#include "ProgressiveMarking.h"
 #include "ResultText.h"
 #include "Score.h"
 #include "TTSObj_TLB.h"
@@ -28,7 +28,7 @@ void TForm1::BitBtn2Click(TObject* Sender) {
   TypedCharCount = practice::CountChars(typed);
 
   const practice::Comparison comparison = practice::CompareWithView(*RichEdit1, typed);
-  practice::MarkArticle(*RichEdit1, comparison.marks);
+  articleMarking_->Start(*RichEdit1, comparison.marks);
 
   BitBtn4->SetEnabled(false);
   Timer1->SetEnabled(false);

@@ -6,6 +6,7 @@
 
 #include "Application.h"
 #include "Encoding.h"
+#include "ProgressiveMarking.h"
 #include "TTSObj_TLB.h"
 #include "Text.h"
 
@@ -33,7 +34,7 @@ const TClassInfo& TForm1::StaticClass() {
   return info;
 }
 
-TForm1::TForm1(TComponent* owner) : TForm(owner) {
+TForm1::TForm1(TComponent* owner) : TForm(owner), articleMarking_(std::make_unique<practice::ProgressiveMarking>()) {
   OpenWebPage = [](HWND wnd, const std::wstring& address) {
     ShellExecuteW(wnd, nullptr, address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   };
@@ -171,6 +172,7 @@ void TForm1::FormClose(TObject* Sender, TCloseAction& Action) {
 }
 
 void TForm1::FormDestroy(TObject* Sender) {
+  articleMarking_->Cancel();
   TComponent::Free(Speech);
   Speech = nullptr;
 }

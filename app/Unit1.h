@@ -14,6 +14,9 @@
 #include "StdCtrls.h"
 
 class TCTextToSpeech;
+namespace practice {
+class ProgressiveMarking;
+}
 
 class TForm1 : public tk::TForm {
   TK_CLASS(TForm1)
@@ -137,6 +140,8 @@ class TForm1 : public tk::TForm {
 
   // Submission and scoring (Submission.cpp).
   void BitBtn2Click(tk::TObject* Sender);
+  // The marks of the last submission, some of which may still be on their way into RichEdit1.
+  practice::ProgressiveMarking& ArticleMarking() { return *articleMarking_; }
 
   // Reading speed levels and the speech events (Reading.cpp).
   void N26Click(tk::TObject* Sender);
@@ -173,4 +178,6 @@ class TForm1 : public tk::TForm {
   void ListVoices();
   // Stops a reading under way before the program ends.
   void StopReadingForExit();
+
+  std::unique_ptr<practice::ProgressiveMarking> articleMarking_;
 };

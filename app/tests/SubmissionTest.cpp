@@ -3,6 +3,7 @@
 #include "Encoding.h"
 #include "PracticeCommands.h"
 #include "PracticeWindowFixture.h"
+#include "ProgressiveMarking.h"
 #include "RichEditContent.h"
 #include "RichEditProbe.h"
 
@@ -232,6 +233,8 @@ TEST_F(SubmissionTest, ALongArticleIsMarkedCharacterByCharacter) {
     }
   }
   Run(article, typed, 60);
+  // Marks out of sight follow while the message loop runs.
+  ASSERT_TRUE(PumpUntil([&] { return !form->ArticleMarking().Pending(); }, 20000));
   EXPECT_TRUE(form->RichEdit1->GetText() == article);
   const std::vector<COLORREF> colours = Colours();
   int position = 0;
