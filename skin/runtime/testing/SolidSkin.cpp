@@ -33,6 +33,11 @@ std::vector<uint8_t> Strip(int frameWidth, int frameHeight, int frames, bool ver
 
 }  // namespace
 
+std::vector<uint8_t> SolidStrip(int frameWidth, int frameHeight, int frames, bool vertical,
+                                COLORREF (*colour)(int frame)) {
+  return Strip(frameWidth, frameHeight, frames, vertical, colour);
+}
+
 COLORREF BorderColour(int side, int frame) { return RGB(10 * side, 100 + 40 * frame, 20); }
 COLORREF CaptionButtonColour(int action, int frame) { return RGB(200, 30 * action + 10, 40 * frame); }
 COLORREF RestoreColour(int frame) { return RGB(150, 150, 40 * frame); }
@@ -72,6 +77,8 @@ std::string SolidSkinDescription(const SolidSkinOptions& o) {
   }
   if (o.menuItem) d << "[MenuItem]\nImage=menuitem.bmp\nLeftWidth=2\nRightwidth=2\nTopHeight=2\nBottomHeight=2\nTrans=0\n";
   if (o.menuBackground) d << "[MenuBackground]\nImage=menubg.bmp\nLeftWidth=3\nRightwidth=3\nTopHeight=3\nBottomHeight=3\n";
+  d << o.extraDescription;
+  if (!o.extraDescription.empty() && o.extraDescription.back() != '\n') d << "\n";
   d << "[Colours]\n";
   const char* keys[] = {"WindowText", "TitleTextActive", "TitleTextNoActive", "ButtonFace", "ButtonText", "ButtonHilight",
                         "Buttonlight", "ButtonShadow", "ButtonDkShadow", nullptr, nullptr, "HilightText", "Hilight",
@@ -122,6 +129,7 @@ std::vector<uint8_t> PackSolidSkin(const SolidSkinOptions& o) {
   if (o.menuItem) members.push_back({"menuitem.bmp", Strip(12, 12, 5, false, MenuItemColour)});
   if (o.menuBackground) members.push_back({"menubg.bmp", Strip(12, 12, 1, false, [](int) { return MenuBackgroundColour(); })});
   if (o.menuBar) members.push_back({"menubar.bmp", Strip(20, 10, 2, true, MenuBarColour)});
+  for (const auto& [name, bytes] : o.extraMembers) members.push_back({name, bytes});
   const std::string description = SolidSkinDescription(o);
   return PackedSkin(description, std::move(members));
 }

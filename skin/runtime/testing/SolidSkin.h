@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TSkinData;
@@ -31,6 +32,9 @@ struct SolidSkinOptions {
   bool bottomMagentaCorner = false;
   // The menu bar picture's fixed left end (its right end is 2).
   int menuBarLeftWidth = 2;
+  // More sections and pictures, for the control painters' tests (each family adds its elements).
+  std::string extraDescription;
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> extraMembers;
 };
 
 // The skin's geometry.
@@ -60,6 +64,10 @@ COLORREF MenuBackgroundColour();
 COLORREF MenuBarColour(int frame);
 // The [Colours] section, by colour-table index (scButtonFace ...).
 COLORREF TableColour(int index);
+
+// A picture of frames side by side (or stacked), each frame one solid colour: for extra members.
+std::vector<uint8_t> SolidStrip(int frameWidth, int frameHeight, int frames, bool vertical,
+                                COLORREF (*colour)(int frame));
 
 std::string SolidSkinDescription(const SolidSkinOptions& options);
 std::vector<uint8_t> PackSolidSkin(const SolidSkinOptions& options = {});

@@ -1,0 +1,8 @@
+// Which painters of this family exist and how each is attached.
+#include "PainterFactory.h"
+
+TSkinControl* MakeScrollPainter(TPainterKind, tk::TControl*, TWinSkinForm*, TSkinData*, bool, tk::TCanvas*) {
+  return nullptr;
+}
+
+TSkinControl* MakeScrollWindowPainter(TPainterKind, HWND, TWinSkinForm*, TSkinData*, tk::TCanvas*) { return nullptr; }
