@@ -251,6 +251,10 @@ class TWinControl : public TControl {
   static TWinControl* FromHandle(HWND wnd);
   static ATOM ControlAtom();
 
+  // Paints the windowless children into dc (client coordinates of this control): painters that
+  // draw a container draw its windowless children this way.
+  void PaintControls(HDC dc);
+
  protected:
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
@@ -266,7 +270,6 @@ class TWinControl : public TControl {
   virtual bool DoKeyPress(TMessage& msg);
   virtual bool DoKeyUp(TMessage& msg);
   virtual void PaintWindow(HDC dc);  // toolkit-painted controls draw here
-  void PaintControls(HDC dc);
   void FontChanged() override;
   void ColorChanged() override;
   void HintChanged() override;
