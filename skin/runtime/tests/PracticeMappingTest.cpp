@@ -49,6 +49,12 @@ TEST_F(PracticeMappingTest, ControlsOfTheStoredLayoutGetTheirPainters) {
   auto* bar = form->FindComponentAs<tk::TToolBar>("ToolBar1");
   EXPECT_TRUE(bar->Flat());
   EXPECT_TRUE(bar->OnCustomDraw && bar->OnCustomDrawButton);
+  EXPECT_EQ(Painter()->PainterList().size(), recorder.records.size());
+
+  // A second visit finds every painter in place.
+  const size_t made = recorder.records.size();
+  Painter()->SkinChildren();
+  EXPECT_EQ(recorder.records.size(), made);
 }
 
 }  // namespace

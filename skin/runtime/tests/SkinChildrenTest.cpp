@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <map>
 
 #include "Buttons.h"
 #include "ComCtrls.h"
@@ -36,89 +35,8 @@ class SkinChildrenTest : public SkinnedFormTest {
     const auto& list = Painter()->PainterList();
     return std::find(list.begin(), list.end(), painter) != list.end();
   }
-  // Gives the form the controls of the practice window, nested as its stored layout nests them.
-  static void PracticeLayout(tk::TForm& f) {
-    auto add = [&f](auto* control, tk::TWinControl* parent, const char* name, int top) {
-      control->SetName(name);
-      control->SetParent(parent);
-      control->SetBounds(8, top, 120, 24);
-      return control;
-    };
-    auto* bar = add(new tk::TToolBar(&f), &f, "ToolBar1", 0);
-    add(new tk::TComboBox(&f), bar, "ComboBox2", 2)->SetStyle(tk::TComboBoxStyle::csDropDownList);
-    add(new tk::TBitBtn(&f), bar, "BitBtn1", 2);
-    add(new tk::TBitBtn(&f), bar, "BitBtn4", 2);
-    add(new tk::TBitBtn(&f), bar, "BitBtn2", 2);
-    add(new tk::TLabel(&f), bar, "Label4", 2);
-    add(new tk::TRichEdit(&f), &f, "RichEdit1", 40)->SetScrollBars(tk::TScrollStyle::ssVertical);
-    add(new tk::TSplitter(&f), &f, "Splitter1", 70);
-    add(new tk::TRichEdit(&f), &f, "RichEdit2", 80)->SetScrollBars(tk::TScrollStyle::ssVertical);
-    add(new tk::TStatusBar(&f), &f, "StatusBar1", 110);
-    auto* group2 = add(new tk::TGroupBox(&f), &f, "GroupBox2", 140);
-    group2->SetBounds(8, 140, 380, 60);
-    for (int i = 6; i <= 15; ++i)
-      add(new tk::TRichEdit(&f), group2, ("RichEdit" + std::to_string(i)).c_str(), 16)->SetBounds(4 + 30 * (i - 6), 16, 28, 30);
-    auto* group1 = add(new tk::TGroupBox(&f), &f, "GroupBox1", 210);
-    group1->SetBounds(8, 210, 380, 80);
-    for (const char* label : {"Label1", "Label2", "Label3"}) add(new tk::TLabel(&f), group1, label, 16);
-    add(new tk::TComboBox(&f), group1, "ComboBox1", 16)->SetStyle(tk::TComboBoxStyle::csDropDownList);
-    add(new tk::TButton(&f), group1, "Button3", 16);
-    add(new tk::TEdit(&f), group1, "Edit1", 16);
-    add(new tk::TComboBox(&f), group1, "ComboBox3", 16)->SetStyle(tk::TComboBoxStyle::csDropDownList);
-    add(new tk::TScrollBar(&f), group1, "ScrollBar1", 46);
-    add(new tk::TScrollBar(&f), group1, "ScrollBar2", 46);
-    add(new tk::TScrollBar(&f), group1, "ScrollBar3", 46)->SetKind(tk::TScrollBarKind::sbVertical);
-  }
-
   PainterRecorder recorder;
 };
-
-TEST_F(SkinChildrenTest, PracticeWindowLayoutGetsItsPainters) {
-  beforeSkin = PracticeLayout;
-  MakeSkinnedForm(420, 320);
-  ASSERT_TRUE(Painter());
-  const std::map<std::string, std::optional<K>> expected = {
-      {"ToolBar1", K::pkBox},        {"ComboBox2", K::pkComBox},     {"ComboBox1", K::pkComBox},
-      {"ComboBox3", K::pkComBox},    {"BitBtn1", K::pkBitButton},    {"BitBtn2", K::pkBitButton},
-      {"BitBtn4", K::pkBitButton},   {"RichEdit1", K::pkScrollbar},  {"RichEdit2", K::pkScrollbar},
-      {"GroupBox1", K::pkGroupBox},  {"GroupBox2", K::pkGroupBox},   {"Button3", K::pkButton},
-      {"Edit1", K::pkEdit},          {"ScrollBar1", K::pkScControl}, {"ScrollBar2", K::pkScControl},
-      {"ScrollBar3", K::pkScControl}, {"StatusBar1", K::pkStatusBar}, {"Label1", std::nullopt},
-      {"Label2", std::nullopt},      {"Label3", std::nullopt},       {"Label4", std::nullopt},
-      {"Splitter1", std::nullopt},
-  };
-  for (const auto& [name, kind] : expected) {
-    auto* control = Added<tk::TControl>(name);
-    ASSERT_NE(control, nullptr) << name;
-    EXPECT_EQ(recorder.KindOf(control), kind) << name;
-    EXPECT_LE(recorder.CountOf(control), 1) << name;
-  }
-  for (int i = 6; i <= 15; ++i) {
-    auto* rich = Added<tk::TControl>("RichEdit" + std::to_string(i));
-    EXPECT_EQ(recorder.KindOf(rich), K::pkScrollbar) << i;
-    EXPECT_LT(recorder.IndexOf(rich), recorder.IndexOf(Added<tk::TControl>("GroupBox2"))) << i;
-  }
-  for (const char* name : {"ComboBox1", "Button3", "Edit1", "ComboBox3", "ScrollBar1", "ScrollBar2", "ScrollBar3"})
-    EXPECT_LT(recorder.IndexOf(Added<tk::TControl>(name)), recorder.IndexOf(Added<tk::TControl>("GroupBox1"))) << name;
-  EXPECT_FALSE(recorder.RecolourOf(Added<tk::TControl>("GroupBox1")));
-
-  auto* bar = Added<tk::TToolBar>("ToolBar1");
-  EXPECT_TRUE(bar->Flat());
-  EXPECT_TRUE(GetWindowLongPtrW(bar->Handle(), GWL_STYLE) & TBSTYLE_FLAT);
-  EXPECT_TRUE(static_cast<bool>(bar->OnCustomDraw));
-  EXPECT_TRUE(static_cast<bool>(bar->OnCustomDrawButton));
-  // Every painter made is listed by the frame painter.
-  EXPECT_EQ(Painter()->PainterList().size(), recorder.records.size());
-}
-
-TEST_F(SkinChildrenTest, VisitingAgainGivesNoSecondPainter) {
-  beforeSkin = PracticeLayout;
-  MakeSkinnedForm(420, 320);
-  const size_t first = recorder.records.size();
-  ASSERT_GT(first, 0u);
-  Painter()->SkinChildren();
-  EXPECT_EQ(recorder.records.size(), first);
-}
 
 TEST_F(SkinChildrenTest, DisableTagKeepsControlsAndGroupButtonsNative) {
   beforeSkin = [this](tk::TForm& f) {
