@@ -2,32 +2,31 @@
 // frames behind its buttons. Given to tool bars that have no drawing handlers of their own.
 #include "ComCtrls.h"
 #include "ElementDrawing.h"
+#include "Forms.h"
 #include "SkinManage.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
 
 namespace {
 
-// The handlers find the frame painter through its window when they run, so that a bar that
-// outlives the painter only loses the skin's drawing.
-TWinSkinForm* PainterOfWindow(HWND formWnd) {
+// The handlers look for the frame painter of the bar's form each time they run: a bar that
+// outlives the painter only loses the skin's drawing, and a form that makes a new window keeps it.
+TWinSkinForm* PainterOfBar(const tk::TToolBar* bar) {
   TSkinManage* manager = TSkinManage::Instance();
-  return manager ? manager->FindForm(formWnd) : nullptr;
+  if (!manager) return nullptr;
+  for (const tk::TControl* c = bar; c; c = c->Parent())
+    if (const auto* form = dynamic_cast<const tk::TCustomForm*>(c); form && form->HandleAllocated())
+      if (TWinSkinForm* painter = manager->FindForm(form->HandleIfAllocated())) return painter;
+  return nullptr;
 }
 
-struct TBackgroundHandler {
-  HWND FormWnd;
-  void operator()(tk::TToolBar* bar, const RECT& rect, bool& defaultDraw) const {
-    if (TWinSkinForm* painter = PainterOfWindow(FormWnd)) painter->DrawToolbarBackground(bar, rect, defaultDraw);
-  }
-};
+void DrawBackground(tk::TToolBar* bar, const RECT& rect, bool& defaultDraw) {
+  if (TWinSkinForm* painter = PainterOfBar(bar)) painter->DrawToolbarBackground(bar, rect, defaultDraw);
+}
 
-struct TButtonHandler {
-  HWND FormWnd;
-  void operator()(tk::TToolBar* bar, tk::TToolBarButtonDraw& button, bool& defaultDraw) const {
-    if (TWinSkinForm* painter = PainterOfWindow(FormWnd)) painter->DrawToolbarButton(bar, button, defaultDraw);
-  }
-};
+void DrawButton(tk::TToolBar* bar, tk::TToolBarButtonDraw& button, bool& defaultDraw) {
+  if (TWinSkinForm* painter = PainterOfBar(bar)) painter->DrawToolbarButton(bar, button, defaultDraw);
+}
 
 // The frame of the Buttons element a button shows in its state, 0 for none.
 int ButtonFrame(UINT state) {
@@ -42,8 +41,8 @@ int ButtonFrame(UINT state) {
 void TWinSkinForm::GiveToolbarEvents(tk::TControl* control) {
   auto* bar = dynamic_cast<tk::TToolBar*>(control);
   if (!bar) return;
-  if (!bar->OnCustomDraw) bar->OnCustomDraw = TBackgroundHandler{Wnd};
-  if (!bar->OnCustomDrawButton) bar->OnCustomDrawButton = TButtonHandler{Wnd};
+  if (!bar->OnCustomDraw) bar->OnCustomDraw = DrawBackground;
+  if (!bar->OnCustomDrawButton) bar->OnCustomDrawButton = DrawButton;
 }
 
 void TWinSkinForm::DrawToolbarBackground(tk::TToolBar* bar, const RECT& rect, bool&) {

@@ -100,4 +100,14 @@ TEST_F(ToolbarDrawingTest, ButtonFramesOffWithTheirOption) {
   for (int frame = 1; frame <= 5; ++frame) EXPECT_NE(InsideButton(1), ButtonFrameColour(frame)) << frame;
 }
 
+TEST_F(ToolbarDrawingTest, BarOutlivingItsFramePainterDrawsItsOwnButtons) {
+  SkinWithToolBar();
+  AddButtons();
+  Redraw();
+  ASSERT_EQ(InsideButton(1), ButtonFrameColour(2));
+  TSkinManage::Destroy();  // every frame painter goes; the bar keeps the handlers it was given
+  Redraw();
+  for (int frame = 1; frame <= 5; ++frame) EXPECT_NE(InsideButton(1), ButtonFrameColour(frame)) << frame;
+}
+
 }  // namespace
