@@ -26,6 +26,7 @@ const TClassInfo& TToolBar::StaticClass() {
     c.Property("Transparent", &TToolBar::Transparent, &TToolBar::SetTransparent);
     c.Property("Wrapable", &TToolBar::Wrapable, &TToolBar::SetWrapable);
     c.Event("OnCustomDraw", &TToolBar::OnCustomDraw);
+    c.Event("OnCustomDrawButton", &TToolBar::OnCustomDrawButton);
     c.SetFactory([](TComponent* owner) { return new TToolBar(owner); });
     return c;
   }();
@@ -82,19 +83,53 @@ void TToolBar::InitializeWnd() {
   SendMessageW(handle_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth_, buttonHeight_));
 }
 
+LRESULT TToolBar::CustomDraw(NMTBCUSTOMDRAW& draw) {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT: {
+      if (OnCustomDraw) {
+        bool defaultDraw = true;
+        RECT r;
+        GetClientRect(handle_, &r);
+        customDrawDC_ = draw.nmcd.hdc;
+        struct Reset {
+          HDC& dc;
+          ~Reset() { dc = nullptr; }
+        } reset{customDrawDC_};
+        OnCustomDraw(this, r, defaultDraw);
+        if (!defaultDraw) return CDRF_SKIPDEFAULT;
+      }
+      return OnCustomDrawButton ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
+    }
+    case CDDS_ITEMPREPAINT: {
+      if (!OnCustomDrawButton) return CDRF_DODEFAULT;
+      TToolBarButtonDraw button;
+      button.DC = draw.nmcd.hdc;
+      button.Bounds = draw.nmcd.rc;
+      button.State = draw.nmcd.uItemState;
+      button.Command = static_cast<int>(draw.nmcd.dwItemSpec);
+      button.TextColour = draw.clrText;
+      bool defaultDraw = true;
+      OnCustomDrawButton(this, button, defaultDraw);
+      if (!defaultDraw) return CDRF_SKIPDEFAULT;
+      LRESULT result = CDRF_DODEFAULT;
+      if (button.TextColour != draw.clrText) {
+        draw.clrText = button.TextColour;
+        result |= CDRF_NEWFONT;
+      }
+      // A themed bar would paint its own button face over the handler's frame too.
+      if (!button.DrawEdges) result |= TBCDRF_NOEDGES | TBCDRF_NOBACKGROUND;
+      return result;
+    }
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
 void TToolBar::WndProc(TMessage& msg) {
   if (msg.Msg == CN_NOTIFY) {
     const auto* hdr = reinterpret_cast<const NMHDR*>(msg.LParam);
     if (hdr->code == static_cast<UINT>(NM_CUSTOMDRAW)) {
-      const auto* cd = reinterpret_cast<const NMTBCUSTOMDRAW*>(msg.LParam);
-      msg.Result = CDRF_DODEFAULT;
-      if (cd->nmcd.dwDrawStage == CDDS_PREPAINT && OnCustomDraw) {
-        bool defaultDraw = true;
-        RECT r;
-        GetClientRect(handle_, &r);
-        OnCustomDraw(this, r, defaultDraw);
-        if (!defaultDraw) msg.Result = CDRF_SKIPDEFAULT;
-      }
+      msg.Result = CustomDraw(*reinterpret_cast<NMTBCUSTOMDRAW*>(msg.LParam));
       return;
     }
   }

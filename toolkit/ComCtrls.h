@@ -1,6 +1,7 @@
 #pragma once
 // Common controls: tool bar, status bar with panels, rich edit.
 #include <windows.h>
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <memory>
@@ -19,6 +20,20 @@ using TEdgeBorders = TSet<TEdgeBorder>;
 
 class TToolBar;
 using TToolBarCustomDrawEvent = std::function<void(TToolBar* Sender, const RECT& ARect, bool& DefaultDraw)>;
+
+// One button of a tool bar about to be drawn: its DC and bounds, its state (CDIS_* bits) and the
+// text colour the bar will use, which a handler may change. A handler that drew the button's frame
+// itself clears DrawEdges so that the bar does not draw its own over it.
+struct TToolBarButtonDraw {
+  HDC DC = nullptr;
+  RECT Bounds{};
+  UINT State = 0;
+  int Command = 0;
+  COLORREF TextColour = 0;
+  bool DrawEdges = true;
+};
+using TToolBarCustomDrawButtonEvent =
+    std::function<void(TToolBar* Sender, TToolBarButtonDraw& Button, bool& DefaultDraw)>;
 
 // A tool bar that hosts controls at the places the layout gives them.
 class TToolBar : public TWinControl {
@@ -45,6 +60,11 @@ class TToolBar : public TWinControl {
   // Background drawing: DefaultDraw false keeps the platform from drawing its own.
   TToolBarCustomDrawEvent OnCustomDraw;
 
+  // Each button before the platform draws it: DefaultDraw false keeps it from drawing the button.
+  TToolBarCustomDrawButtonEvent OnCustomDrawButton;
+  // The DC the bar is drawing into, while OnCustomDraw runs.
+  HDC CustomDrawDC() const { return customDrawDC_; }
+
  protected:
   void CreateParams(TCreateParams& params) override;
   void InitializeWnd() override;
@@ -54,6 +74,8 @@ class TToolBar : public TWinControl {
   int buttonHeight_ = 22, buttonWidth_ = 23;
   bool flat_ = false, transparent_ = false, showCaptions_ = false, wrapable_ = true, parentBackground_ = true;
   TEdgeBorders edgeBorders_{TEdgeBorder::ebTop};
+  LRESULT CustomDraw(NMTBCUSTOMDRAW& draw);
+  HDC customDrawDC_ = nullptr;
 };
 
 enum class TStatusPanelStyle { psText, psOwnerDraw };

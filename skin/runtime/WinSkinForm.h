@@ -31,6 +31,12 @@
 class TSkinData;
 class TSkinControl;
 class TWinSkinMenu;
+struct TControlDecision;
+enum class TChildPainters;
+namespace tk {
+class TToolBar;
+struct TToolBarButtonDraw;
+}  // namespace tk
 
 enum TFrameState { fsAttaching = 0, fsRunning = 1, fsRefreshing = 3, fsDestroying = 4, fsResizing = 5, fsDetached = 6 };
 enum TFormKind { fkPlain = 0, fkMDIFrame = 1, fkMDIChild = 2 };
@@ -65,8 +71,15 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
   const std::vector<TSkinControl*>& PainterList() const { return Painters; }
   // Gives the window's controls their painters (the control-to-painter mapping).
   void SkinChildren();
+  // One control (parent: the form it is visited for, passed on to its children and the program).
+  void SkinControl(tk::TControl* control, tk::TControl* parent);
+  // The Skin3rd line of the class, applied; false when no line names it.
+  bool SkinByClassList(const std::string& upperClass, tk::TControl* control, tk::TControl* parent);
   void SkinChildWindows(HWND parent);
   void SkinChildWindow(HWND wnd);
+  // Tool bar drawing given to tool bars that have none of their own (ToolbarDrawing.cpp).
+  void DrawToolbarBackground(tk::TToolBar* bar, const RECT& rect, bool& defaultDraw);
+  void DrawToolbarButton(tk::TToolBar* bar, tk::TToolBarButtonDraw& button, bool& defaultDraw);
   // A control's scroll-bar painter is remade (its window changed under it).
   void ReskinScrollPainter(HWND control);
 
@@ -173,6 +186,15 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
   void ReattachAfterRecreate();
   void InstallFormHook();
   void FollowRecreatedWindow(tk::TMessage& msg);
+
+  // --- ControlMapping.cpp, ToolbarDrawing.cpp ---
+  void ApplyDecision(const TControlDecision& decision, tk::TControl* control, tk::TControl* parent);
+  bool OfferToProgram(tk::TControl* control, tk::TControl* parent, const std::string& upperClass);
+  bool HasPainterFor(const tk::TControl* control) const;
+  void VisitChildControls(tk::TControl* control, tk::TControl* parent);
+  void GiveChildPainters(TChildPainters rule, tk::TControl* group);
+  void SkinControlMenu(tk::TControl* control);
+  void GiveToolbarEvents(tk::TControl* control);
 
   // --- FrameDispatch.cpp ---
   LRESULT SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
