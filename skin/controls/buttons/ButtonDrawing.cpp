@@ -83,27 +83,32 @@ std::unique_ptr<tk::TBitmap> CreateDisabledGlyph(const tk::TBitmap& glyph) {
   RECT all{0, 0, w, h};
   FillRect(out, &all, GetSysColorBrush(COLOR_BTNFACE));
 
-  // The stencil: 1 where the glyph shows its transparent colour, 0 on its shape.
-  tk::UniqueDC monoDc(CreateCompatibleDC(out));
-  tk::UniqueBitmapHandle mono(CreateBitmap(w, h, 1, 1, nullptr));
-  tk::SelectGuard keepMono(monoDc.Get(), mono.Get());
-  HDC source = const_cast<tk::TBitmap&>(glyph).Canvas().Handle();
-  const COLORREF previousBk = SetBkColor(source, BottomLeftColour(glyph));
-  BitBlt(monoDc.Get(), 0, 0, w, h, source, 0, 0, SRCCOPY);
-  SetBkColor(source, previousBk);
+  // The stencil, black and white: white on the glyph's shape, black where it shows its transparent
+  // colour. Made from the pixels: platforms differ in how they turn colour into one bit.
+  tk::TBitmap stencil(w, h, tk::TPixelFormat::pf1bit);
+  stencil.SetColorTable({RGBQUAD{0, 0, 0, 0}, RGBQUAD{255, 255, 255, 0}});
+  const COLORREF key = BottomLeftColour(glyph);
+  for (int y = 0; y < h; ++y) {
+    uint8_t* row = stencil.ScanLine(y);
+    std::fill(row, row + stencil.RowBytes(), uint8_t{0});
+    for (int x = 0; x < w; ++x)
+      if (glyph.PixelAt(x, y) != key) row[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
+  }
+  HDC stencilDc = stencil.Canvas().Handle();
+  GdiFlush();
 
-  // 0x00E20746: the brush where the stencil is 0, the picture left alone where it is 1.
+  // 0x00E20746: the brush where the stencil is white, the picture left alone where it is black.
   SetTextColor(out, RGB(0, 0, 0));
   SetBkColor(out, RGB(255, 255, 255));
   {
     tk::UniqueBrush highlight(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
     tk::SelectGuard keep(out, highlight.Get());
-    BitBlt(out, 1, 1, w, h, monoDc.Get(), 0, 0, 0x00E20746);
+    BitBlt(out, 1, 1, w, h, stencilDc, 0, 0, 0x00E20746);
   }
   {
     tk::UniqueBrush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
     tk::SelectGuard keep(out, shadow.Get());
-    BitBlt(out, 0, 0, w, h, monoDc.Get(), 0, 0, 0x00E20746);
+    BitBlt(out, 0, 0, w, h, stencilDc, 0, 0, 0x00E20746);
   }
   return result;
 }

@@ -30,6 +30,17 @@ COLORREF ButtonsTest::PixelOf(const tk::TControl* control, int x, int y) {
   return skin_test::ScreenPixel(p.x, p.y);
 }
 
+COLORREF ButtonsTest::FrameColourOnceItIs(const tk::TControl* control, COLORREF expected) {
+  COLORREF shown = CLR_INVALID;
+  tk::testing::PumpUntil(
+      [&] {
+        shown = FrameColourOf(control);
+        return shown == expected;
+      },
+      1000);
+  return shown;
+}
+
 void ButtonsTest::MoveCursorTo(POINT screen) {
   SetCursorPos(screen.x, screen.y);
   PumpMessages(40);

@@ -29,6 +29,9 @@ class ButtonsTest : public SkinnedFormTest {
   static COLORREF PixelOf(const tk::TControl* control, int x, int y);
   // The colour at the point that no caption or focus rectangle covers.
   static COLORREF FrameColourOf(const tk::TControl* control) { return PixelOf(control, 4, 4); }
+  // The frame colour once it becomes `expected` (the leave notice comes from a poll of the
+  // cursor), or what is shown when it has not within a second.
+  static COLORREF FrameColourOnceItIs(const tk::TControl* control, COLORREF expected);
   static void MoveCursorTo(POINT screen);
   static void MoveCursorAway();
   // Sends a mouse message to a windowed control at a point of its own.

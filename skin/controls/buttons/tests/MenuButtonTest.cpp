@@ -23,8 +23,9 @@ TEST_F(MenuButtonTest, ArrowIsDrawnRightOfTheCaption) {
   auto* button = Add<tk::TButton>(20, 20, 120, 40);
   button->SetCaption("");
   SkinAs(TPainterKind::pkMenuButton, button);
-  // No glyph, no caption: margin = spacing = (120 - 8) / 4 = 28; the arrow's centre at x 28 + 56.
-  const int ax = 28 + 2 * 28, ay = (40 - 3) / 2;
+  // No glyph, no caption: margin = spacing = (120 - 8) / 4 = 28; the caption at 28 + 28, the
+  // arrow's centre two spacings further.
+  const int ax = 28 + 28 + 2 * 28, ay = (40 - 3) / 2;
   EXPECT_EQ(PixelOf(button, ax, ay), GetSysColor(COLOR_WINDOWTEXT));
   EXPECT_EQ(PixelOf(button, ax, ay + 4), Frame(bfNormal));
 }

@@ -56,7 +56,7 @@ TEST_F(PushButtonTest, EachStateShowsItsFrame) {
   EXPECT_EQ(FrameColourOf(button), Frame(bfHot));
 
   MoveCursorAway();
-  EXPECT_EQ(FrameColourOf(button), Frame(bfFocused));
+  EXPECT_EQ(FrameColourOnceItIs(button, Frame(bfFocused)), Frame(bfFocused));
 
   button->SetEnabled(false);
   EXPECT_EQ(FrameColourOf(button), Frame(bfDisabled));

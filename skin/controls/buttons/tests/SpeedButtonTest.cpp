@@ -41,7 +41,7 @@ TEST_F(SpeedButtonTest, FlatButtonShowsNoFrameUntilHotPressedOrDown) {
   EXPECT_EQ(FrameColourOf(button), Frame(bfHot));
 
   MoveCursorAway();
-  EXPECT_EQ(FrameColourOf(button), ButtonFaceOfSkin());
+  EXPECT_EQ(FrameColourOnceItIs(button, ButtonFaceOfSkin()), ButtonFaceOfSkin());
 
   button->SetGroupIndex(1);
   button->SetDown(true);
