@@ -75,6 +75,7 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
   // Glyph and caption side by side (or stacked), centred as a block unless a margin is given.
   canvas.Font().Assign(font_);
   std::wstring caption = GbkToWide(text_);
+  if (caption.size() > 1024) caption.resize(1024);  // more than a button can show
   RECT textRect{0, 0, w, 0};
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect, DT_CALCRECT | DT_SINGLELINE);
   const int tw = caption.empty() ? 0 : textRect.right, th = caption.empty() ? 0 : textRect.bottom;

@@ -15,12 +15,17 @@ namespace {
 // Sends a message to every control inside `container`, depth first; stops at the first non-zero
 // answer when asked to. A control freed by a handler is skipped.
 LRESULT BroadcastToControls(TWinControl& container, UINT message, WPARAM wParam, LPARAM lParam, bool stopAtAnswer) {
+  // Looked up in the list, never through the pointer: it may name a freed control.
+  auto stillThere = [&container](const TControl* control) {
+    const auto& list = container.ControlList();
+    return std::find(list.begin(), list.end(), control) != list.end();
+  };
   const std::vector<TControl*> controls = container.ControlList();
   for (TControl* control : controls) {
-    if (!container.ContainsControl(control)) continue;
+    if (!stillThere(control)) continue;
     const LRESULT answer = control->Perform(message, wParam, lParam);
     if (stopAtAnswer && answer != 0) return answer;
-    if (!container.ContainsControl(control)) continue;
+    if (!stillThere(control)) continue;
     if (auto* inner = dynamic_cast<TWinControl*>(control)) {
       const LRESULT innerAnswer = BroadcastToControls(*inner, message, wParam, lParam, stopAtAnswer);
       if (stopAtAnswer && innerAnswer != 0) return innerAnswer;
