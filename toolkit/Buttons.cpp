@@ -42,6 +42,11 @@ void TBitBtn::WndProc(TMessage& msg) {
     msg.Result = 1;
     return;
   }
+  if (msg.Msg == WM_ERASEBKGND) {
+    // DrawItem covers every pixel: an erase first would show for a moment.
+    msg.Result = 1;
+    return;
+  }
   if (msg.Msg == WM_LBUTTONDBLCLK) msg.Msg = WM_LBUTTONDOWN;  // a fast second click is a click too
   TButton::WndProc(msg);
 }
@@ -70,6 +75,7 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
   // Glyph and caption side by side (or stacked), centred as a block unless a margin is given.
   canvas.Font().Assign(font_);
   std::wstring caption = GbkToWide(text_);
+  if (caption.size() > 1024) caption.resize(1024);  // more than a button can show
   RECT textRect{0, 0, w, 0};
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect, DT_CALCRECT | DT_SINGLELINE);
   const int tw = caption.empty() ? 0 : textRect.right, th = caption.empty() ? 0 : textRect.bottom;
@@ -116,6 +122,131 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     DrawFocusRect(dc, &fr);
   }
   BitBlt(item.hDC, full.left, full.top, w, h, dc, 0, 0, SRCCOPY);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TSpeedButton
+
+const TClassInfo& TSpeedButton::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TSpeedButton", &TGraphicControl::StaticClass());
+    c.Property("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp);
+    c.Property("Down", &TSpeedButton::Down, &TSpeedButton::SetDown);
+    c.Property("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat);
+    c.Property("Glyph", &TSpeedButton::Glyph, &TSpeedButton::SetGlyph);
+    c.Property("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex);
+    c.Property("Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout);
+    c.Property("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin);
+    c.Property("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs);
+    c.Property("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing);
+    c.Event("OnClick", &TSpeedButton::OnClick);
+    c.SetFactory([](TComponent* owner) { return new TSpeedButton(owner); });
+    return c;
+  }();
+  return info;
+}
+
+TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()) {
+  width_ = 23;
+  height_ = 22;
+  color_ = clBtnFace;
+  glyph_->OnChange = [this] { Invalidate(); };
+}
+
+void TSpeedButton::SetGlyph(TBitmap* glyph) {
+  if (glyph) glyph_->Assign(*glyph);
+  else glyph_->Clear();
+  Invalidate();
+}
+
+void TSpeedButton::SetDown(bool v) {
+  // Only a button of a group can stay down.
+  if (groupIndex_ == 0) v = false;
+  if (v == down_) return;
+  down_ = v;
+  if (down_) ReleaseOthersOfGroup();
+  Invalidate();
+}
+
+void TSpeedButton::ReleaseOthersOfGroup() {
+  if (!parent_ || groupIndex_ == 0) return;
+  for (TControl* c : parent_->ControlList())
+    if (auto* other = dynamic_cast<TSpeedButton*>(c); other && other != this && other->groupIndex_ == groupIndex_ && other->down_) {
+      other->down_ = false;
+      other->Invalidate();
+    }
+}
+
+void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == TMouseButton::mbLeft && enabled_) {
+    pressed_ = true;
+    Invalidate();
+  }
+  TGraphicControl::MouseDown(button, shift, x, y);
+}
+
+void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == TMouseButton::mbLeft && pressed_) {
+    pressed_ = false;
+    const bool inside = x >= 0 && y >= 0 && x < width_ && y < height_;
+    if (inside && groupIndex_ != 0) {
+      if (!down_) SetDown(true);
+      else if (allowAllUp_) SetDown(false);
+    }
+    Invalidate();
+  }
+  TGraphicControl::MouseUp(button, shift, x, y);
+}
+
+void TSpeedButton::WndProc(TMessage& msg) {
+  switch (msg.Msg) {
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+      // A flat button shows its edge only while the mouse is over it.
+      if (flat_) Invalidate();
+      break;
+    case CM_ENABLEDCHANGED:
+      Invalidate();
+      break;
+    default:
+      break;
+  }
+  TGraphicControl::WndProc(msg);
+}
+
+void TSpeedButton::Paint() {
+  HDC dc = canvas_.Handle();
+  if (!dc || width_ <= 0 || height_ <= 0) return;
+  TBitmap buffer(width_, height_, TPixelFormat::pf24bit);
+  HDC b = buffer.Canvas().Handle();
+  RECT r{0, 0, width_, height_};
+  {
+    UniqueBrush face(CreateSolidBrush(ColorToRGB(color_)));
+    ::FillRect(b, &r, face.Get());
+  }
+  const bool sunk = pressed_ || down_;
+  if (!flat_) DrawFrameControl(b, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (sunk ? DFCS_PUSHED : 0));
+  else if (sunk || mouseInControl_) DrawEdge(b, &r, sunk ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+  const std::wstring caption = GbkToWide(text_);
+  const int gw = glyph_->Empty() ? 0 : glyph_->Width() / numGlyphs_, gh = glyph_->Empty() ? 0 : glyph_->Height();
+  const int shift = sunk ? 1 : 0;
+  SelectGuard font(b, font_.Handle());
+  SetBkMode(b, TRANSPARENT);
+  SetTextColor(b, enabled_ ? ColorToRGB(font_.Color()) : GetSysColor(COLOR_GRAYTEXT));
+  RECT tr = r;
+  if (gw > 0) {
+    const int frame = !enabled_ && numGlyphs_ > 1 ? 1 : 0;
+    UniqueDC src(CreateCompatibleDC(b));
+    SelectGuard keep(src.Get(), glyph_->Handle());
+    const int x = caption.empty() ? (width_ - gw) / 2 : std::max(margin_, 2), y = (height_ - gh) / 2;
+    TransparentBlt(b, x + shift, y + shift, gw, gh, src.Get(), frame * gw, 0, gw, gh, ColorToRGB(glyph_->TransparentColor()));
+    tr.left = x + gw + std::max(spacing_, 0);
+  }
+  OffsetRect(&tr, shift, shift);
+  if (!caption.empty())
+    DrawTextW(b, caption.c_str(), static_cast<int>(std::min<size_t>(caption.size(), 1024)), &tr,
+              DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | (gw > 0 ? DT_LEFT : DT_CENTER));
+  BitBlt(dc, 0, 0, width_, height_, b, 0, 0, SRCCOPY);
 }
 
 }  // namespace tk

@@ -451,6 +451,7 @@ void TWinControl::RemoveControl(TControl* control) {
   auto it = std::find(controls_.begin(), controls_.end(), control);
   if (it == controls_.end()) return;
   if (captureControl_ == control) captureControl_ = nullptr;
+  if (hoverControl_ == control) hoverControl_ = nullptr;
   if (auto* wc = dynamic_cast<TWinControl*>(control)) {
     std::erase(tabList_, wc);
     wc->DestroyHandle();
@@ -824,15 +825,24 @@ void TWinControl::PaintControls(HDC dc) {
     SavedDC saved(dc);
     SetViewportOrgEx(dc, g->left_, g->top_, nullptr);
     IntersectClipRect(dc, 0, 0, g->width_, g->height_);
-    g->canvas_.SetHandle(dc);
-    try {
-      g->Paint();
-    } catch (...) {
-      g->canvas_.SetHandle(nullptr);
-      throw;
-    }
-    g->canvas_.SetHandle(nullptr);
+    // Through the control's WindowProc, so that a painter that took the control over paints it.
+    g->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
   }
+}
+
+void TWinControl::TrackHoverControl(const TMessage& msg) {
+  TControl* now = nullptr;
+  if (msg.Msg == WM_MOUSEMOVE) {
+    POINT p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+    now = captureControl_ ? captureControl_ : ControlAtPos(p);
+    const RECT bounds = now ? now->BoundsRect() : RECT{};
+    if (now && captureControl_ && !PtInRect(&bounds, p)) now = nullptr;
+  }
+  if (now == hoverControl_) return;
+  TControl* previous = hoverControl_;
+  hoverControl_ = now;
+  if (previous) previous->MouseLeft();
+  if (now) now->MouseEntered();
 }
 
 bool TWinControl::DoKeyDown(TMessage& msg) {
@@ -865,6 +875,15 @@ bool TWinControl::DoKeyPress(TMessage& msg) {
 }
 
 void TWinControl::WndProc(TMessage& msg) {
+  if (handle_ && (msg.Msg == WM_MOUSEMOVE || msg.Msg == WM_MOUSELEAVE)) {
+    if (msg.Msg == WM_MOUSEMOVE && !mouseInControl_) {
+      // Asked here, before a windowless child takes the move: the leave notice ends its hover too.
+      TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, handle_, 0};
+      TrackMouseEvent(&tme);
+      MouseEntered();
+    }
+    TrackHoverControl(msg);
+  }
   if (handle_ && IsMouseMessage(msg.Msg) && msg.Msg != WM_MOUSEWHEEL && IsControlMouseMsg(msg)) return;
   switch (msg.Msg) {
     case WM_SETFOCUS:
@@ -1107,7 +1126,21 @@ void TGraphicControl::Invalidate() { TControl::Invalidate(); }
 
 void TGraphicControl::Repaint() { TControl::Repaint(); }
 
-void TGraphicControl::WndProc(TMessage& msg) { TControl::WndProc(msg); }
+void TGraphicControl::WndProc(TMessage& msg) {
+  if (msg.Msg != WM_PAINT || !msg.WParam) {
+    TControl::WndProc(msg);
+    return;
+  }
+  canvas_.SetHandle(reinterpret_cast<HDC>(msg.WParam));
+  try {
+    Paint();
+  } catch (...) {
+    canvas_.SetHandle(nullptr);
+    throw;
+  }
+  canvas_.SetHandle(nullptr);
+  msg.Result = 0;
+}
 
 const TClassInfo& TCustomControl::StaticClass() {
   static const TClassInfo info("TCustomControl", &TWinControl::StaticClass());

@@ -277,6 +277,8 @@ class TWinControl : public TControl {
   void RequestAlign() override;
   TControl* ControlAtPos(POINT p) const;  // visible, enabled graphic child at a client point
   bool IsControlMouseMsg(TMessage& msg);
+  // Tells windowless children when the mouse comes over them and goes away (CM_MOUSEENTER/LEAVE).
+  void TrackHoverControl(const TMessage& msg);
   // Whether the control paints itself (forms, group boxes) rather than through a platform class.
   bool OwnPainting() const { return defWndProc_ == DefWindowProcW; }
   // Colour of WM_CTLCOLOR answers: a brush of Color, text in Font's colour.
@@ -291,6 +293,7 @@ class TWinControl : public TControl {
   bool alignPending_ = false;
   bool realigning_ = false;
   TControl* captureControl_ = nullptr;
+  TControl* hoverControl_ = nullptr;  // the windowless child under the mouse (enter/leave notices)
   TBrush brush_;
   bool destroyingHandle_ = false;
   std::string imeName_;
@@ -313,6 +316,7 @@ class TGraphicControl : public TControl {
 
  protected:
   friend class TWinControl;
+  // WM_PAINT with the DC in wParam (set up by the parent at this control's place) paints it.
   void WndProc(TMessage& msg) override;
   virtual void Paint() {}
   TCanvas canvas_;

@@ -10,6 +10,32 @@
 
 namespace tk {
 
+namespace {
+
+// Sends a message to every control inside `container`, depth first; stops at the first non-zero
+// answer when asked to. A control freed by a handler is skipped.
+LRESULT BroadcastToControls(TWinControl& container, UINT message, WPARAM wParam, LPARAM lParam, bool stopAtAnswer) {
+  // Looked up in the list, never through the pointer: it may name a freed control.
+  auto stillThere = [&container](const TControl* control) {
+    const auto& list = container.ControlList();
+    return std::find(list.begin(), list.end(), control) != list.end();
+  };
+  const std::vector<TControl*> controls = container.ControlList();
+  for (TControl* control : controls) {
+    if (!stillThere(control)) continue;
+    const LRESULT answer = control->Perform(message, wParam, lParam);
+    if (stopAtAnswer && answer != 0) return answer;
+    if (!stillThere(control)) continue;
+    if (auto* inner = dynamic_cast<TWinControl*>(control)) {
+      const LRESULT innerAnswer = BroadcastToControls(*inner, message, wParam, lParam, stopAtAnswer);
+      if (stopAtAnswer && innerAnswer != 0) return innerAnswer;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
 const TClassInfo& TCustomForm::StaticClass() {
   static const TClassInfo info = [] {
     TClassInfo c("TCustomForm", &TWinControl::StaticClass());
@@ -411,6 +437,13 @@ void TCustomForm::WndProc(TMessage& msg) {
         msg.Result = 1;
         return;
       }
+      // Other dialog keys (Enter, Escape, arrows) are offered to the controls: default and cancel
+      // buttons, and whoever paints them.
+      msg.Result = BroadcastToControls(*this, CM_DIALOGKEY, msg.WParam, msg.LParam, true);
+      return;
+    case CM_FOCUSCHANGED:
+      // Every control hears where the focus went (a default button looks different then).
+      BroadcastToControls(*this, CM_FOCUSCHANGED, msg.WParam, msg.LParam, false);
       msg.Result = 0;
       return;
     case CM_RELEASE:
