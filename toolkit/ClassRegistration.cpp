@@ -18,6 +18,7 @@ void RegisterToolkitClasses() {
                                  &TMainMenu::StaticClass(), &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
                                  &TOpenDialog::StaticClass()})
     RegisterComponentClass(*info);
+  for (const TClassInfo* info : {&TMemo::StaticClass(), &TListBox::StaticClass()}) RegisterComponentClass(*info);
 }
 
 }  // namespace tk

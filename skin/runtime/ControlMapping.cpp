@@ -23,5 +23,3 @@ void TWinSkinForm::SkinChildWindows(HWND parent) {
 }
 
 void TWinSkinForm::SkinChildWindow(HWND) {}
-
-void TWinSkinForm::ReskinScrollPainter(HWND) {}
