@@ -38,7 +38,9 @@ bool ReadScrollBar(HWND target, TScrollBarKind kind, bool vertical, int arrowSiz
   reading.Rect = info.rcScrollBar;
   reading.ThumbStart = info.xyThumbTop;
   reading.ThumbEnd = info.xyThumbBottom;
-  reading.Unavailable = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) != 0;
+  // Some systems mark a bar disabled with EnableScrollBar only on its two arrows.
+  const bool bothArrowsOff = (info.rgstate[1] & STATE_SYSTEM_UNAVAILABLE) && (info.rgstate[5] & STATE_SYSTEM_UNAVAILABLE);
+  reading.Unavailable = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) != 0 || bothArrowsOff;
   reading.Invisible = (info.rgstate[0] & STATE_SYSTEM_INVISIBLE) != 0;
   return true;
 }

@@ -132,13 +132,34 @@ void TWScrollbar::Reposition(HWND handle) {
   EnsureWindow(parent);
   if (!FWindow) return;
   HWND cover = FWindow.Get();
-  // Just above its window: the window before the target in z-order, or the top.
-  HWND before = GetWindow(Target, GW_HWNDPREV);
-  UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
-  if (before == cover) flags |= SWP_NOZORDER;
-  SetWindowPos(cover, before ? before : HWND_TOP, place.left, place.top, place.right - place.left, place.bottom - place.top, flags);
   Shown = true;
+  if (!InPlace(place)) {
+    // Just above its window: the window before the target in z-order, or the top.
+    HWND before = GetWindow(Target, GW_HWNDPREV);
+    UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
+    if (before == cover) flags |= SWP_NOZORDER;
+    SetWindowPos(cover, before ? before : HWND_TOP, place.left, place.top, place.right - place.left, place.bottom - place.top, flags);
+  }
   InvalidateRect(cover, nullptr, FALSE);
+}
+
+// Moving a cover uncovers its window's frame, whose repaint asks for a new place again: a cover
+// already in place is left where it is.
+bool TWScrollbar::InPlace(const RECT& place) const {
+  HWND cover = FWindow.Get();
+  if (!IsWindowVisible(cover)) return false;
+  RECT now{};
+  GetWindowRect(cover, &now);
+  MapWindowPoints(nullptr, GetParent(cover), reinterpret_cast<POINT*>(&now), 2);
+  if (!EqualRect(&now, &place)) return false;
+  // Above the target with nothing but covers between them.
+  for (HWND w = GetWindow(Target, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV)) {
+    if (w == cover) return true;
+    wchar_t name[32] = {};
+    GetClassNameW(w, name, 32);
+    if (lstrcmpW(name, CoverClassName) != 0) return false;
+  }
+  return false;
 }
 
 TScrollPart TWScrollbar::HitTest(POINT point) const {
@@ -163,15 +184,14 @@ LRESULT CALLBACK TWScrollbar::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
     return DefWindowProcW(wnd, msg, wParam, lParam);
   }
   try {
-    return self->Dispatch(msg, wParam, lParam);
+    return self->Dispatch(wnd, msg, wParam, lParam);
   } catch (...) {
     // Nothing may unwind into the platform's frames.
     return 0;
   }
 }
 
-LRESULT TWScrollbar::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
-  HWND wnd = FWindow.Get();
+LRESULT TWScrollbar::Dispatch(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;

@@ -60,8 +60,9 @@ class TWScrollbar {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void EnsureWindow(HWND parent);
+  bool InPlace(const RECT& place) const;
   void OnMouseMove(LPARAM lParam);
   void OnMouseLeave();
   void ForwardPress(LPARAM lParam);

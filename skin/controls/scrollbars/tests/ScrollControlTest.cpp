@@ -53,11 +53,13 @@ TEST_F(ScrollControlTest, ThumbWithoutPageIsArrowLongAndMovesWithThePosition) {
   EXPECT_EQ(painter->Bar->ThumbStart, a);
   EXPECT_EQ(painter->Bar->ThumbEnd, 2 * a);
   const RECT r = ScreenRect(bar->Handle());
-  EXPECT_EQ(Pixel(POINT{r.left + 3, r.top + a + 1}), VertThumbColour(1));
+  // An arrow-long thumb lies under its grip.
+  EXPECT_EQ(Pixel(POINT{r.left + 3, r.top + a + 1}), StripColour(20));
   bar->SetPosition(100);
   tk::testing::PumpMessages(30);
   EXPECT_EQ(painter->Bar->ThumbEnd, 200 - a);
-  EXPECT_EQ(Pixel(POINT{r.left + 3, r.bottom - a - 2}), VertThumbColour(1));
+  EXPECT_EQ(Pixel(POINT{r.left + 3, r.bottom - a - 2}), StripColour(20));
+  EXPECT_EQ(Pixel(POINT{r.left + 3, r.top + a + 1}), scroll_test::VertTrackColour(1));
   EXPECT_EQ(Pixel(POINT{r.left + 3, r.top + a / 2}), StripColour(9));
   EXPECT_EQ(Pixel(POINT{r.left + 3, r.bottom - a / 2}), StripColour(13));
 }
