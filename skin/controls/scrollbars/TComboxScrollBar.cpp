@@ -84,8 +84,9 @@ bool TComboxScrollBar::DragThumb(POINT screenPoint) {
   if (along < reading.ThumbStart || along > reading.ThumbEnd) return false;
   HWND list = Handle;
   SetCapture(list);
-  POINT start{};
-  GetCursorPos(&start);
+  // Positions come from the messages, not from the cursor now: input queued ahead of the press
+  // has moved the cursor already.
+  const POINT start = screenPoint;
   SCROLLINFO info{};
   info.cbSize = sizeof info;
   info.fMask = SIF_ALL;
@@ -96,10 +97,20 @@ bool TComboxScrollBar::DragThumb(POINT screenPoint) {
   int last = info.nPos;
   MSG m{};
   bool dragging = true;
+  int idleWithButtonUp = 0;
   while (dragging && IsWindow(list)) {
     if (!PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+      // A release that never reached us (taken by another window, say) still ends the drag, once
+      // the queue has stayed empty for a while with the button up.
+      const bool buttonUp = GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) >= 0;
+      idleWithButtonUp = buttonUp ? idleWithButtonUp + 1 : 0;
+      if (idleWithButtonUp > 10) {
+        SendMessageW(list, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, last), 0);
+        PostMessageW(list, WM_VSCROLL, SB_ENDSCROLL, 0);
+        break;
+      }
       // Nothing queued: sleep until something is, instead of spinning.
-      WaitMessage();
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
       continue;
     }
     switch (m.message) {
@@ -107,9 +118,7 @@ bool TComboxScrollBar::DragThumb(POINT screenPoint) {
       case WM_MOUSEMOVE: {
         TranslateMessage(&m);
         DispatchMessageW(&m);
-        POINT now{};
-        GetCursorPos(&now);
-        const int position = DraggedListPosition(offset + (now.y - start.y), track, thumb, info.nMin, info.nMax,
+        const int position = DraggedListPosition(offset + (m.pt.y - start.y), track, thumb, info.nMin, info.nMax,
                                                  static_cast<int>(info.nPage));
         if (position != last) {
           SendMessageW(list, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, position), 0);

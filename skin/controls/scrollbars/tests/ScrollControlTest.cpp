@@ -170,3 +170,82 @@ TEST_F(ScrollControlTest, DropDownListBarIsPaintedFromTheSkin) {
 }
 
 }  // namespace
+
+namespace {
+
+// The drop-down list's bar painter on a list window: its own thumb drag, by the user's mouse.
+class ListThumbDragTest : public ScrollFormTest {
+ protected:
+  void MakeList() {
+    MakeScrollForm();
+    list = new tk::TListBox(form);
+    list->SetParent(form);
+    list->SetBounds(20, 20, 160, 200);
+    for (int i = 0; i < 100; ++i) list->Items().Add("item " + std::to_string(i));
+    painter = AttachComboListScrollBar(list, list->Handle(), skin, Painter(), nullptr);
+    tk::testing::PumpMessages(30);
+  }
+  SCROLLINFO Info() const {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(list->Handle(), SB_VERT, &info);
+    return info;
+  }
+  // A press on the thumb with a move and the release already waiting in the queue.
+  void DragThumbBy(int dy) {
+    const RECT bar = SystemBar(list->Handle(), OBJID_VSCROLL);
+    SCROLLBARINFO sbi{};
+    sbi.cbSize = sizeof sbi;
+    GetScrollBarInfo(list->Handle(), OBJID_VSCROLL, &sbi);
+    const POINT press{(bar.left + bar.right) / 2, bar.top + (sbi.xyThumbTop + sbi.xyThumbBottom) / 2};
+    const POINT release{press.x, press.y + dy};
+    SetCursorPos(release.x, release.y);
+    POINT client = release;
+    ScreenToClient(list->Handle(), &client);
+    if (dy) PostMessageW(list->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    PostMessageW(list->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    SendMessageW(list->Handle(), WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(press.x, press.y));
+    tk::testing::PumpMessages(30);
+  }
+  tk::TListBox* list = nullptr;
+  TComboxScrollBar* painter = nullptr;
+};
+
+TEST_F(ListThumbDragTest, DragToTheBottomEndsAtMaxMinusPagePlusOne) {
+  MakeList();
+  ASSERT_NE(painter, nullptr);
+  const SCROLLINFO before = Info();
+  ASSERT_GT(before.nPage, 0u);
+  DragThumbBy(400);
+  const SCROLLINFO after = Info();
+  EXPECT_EQ(after.nPos, before.nMax - static_cast<int>(before.nPage) + 1);
+  EXPECT_EQ(list->TopIndex(), after.nPos);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(ListThumbDragTest, ReleaseWithoutMovingLeavesTheListWhereItWas) {
+  MakeList();
+  ASSERT_NE(painter, nullptr);
+  list->SetTopIndex(30);
+  tk::testing::PumpMessages(20);
+  const int before = Info().nPos;
+  ASSERT_EQ(before, 30);
+  DragThumbBy(0);
+  EXPECT_EQ(Info().nPos, before);
+  EXPECT_EQ(list->TopIndex(), 30);
+}
+
+TEST_F(ListThumbDragTest, ListBarIsPaintedAfterScrolling) {
+  MakeList();
+  ASSERT_NE(painter, nullptr);
+  SendMessageW(list->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  tk::testing::PumpMessages(30);
+  const RECT bar = SystemBar(list->Handle(), OBJID_VSCROLL);
+  const int x = bar.left + ArrowSize() / 2;
+  EXPECT_EQ(Pixel(POINT{x, bar.top + ArrowSize() / 2}), StripColour(9));
+  EXPECT_EQ(Pixel(POINT{x, bar.top + painter->ThumbStart}), VertThumbColour(1));
+  EXPECT_EQ(Pixel(POINT{x, bar.top + ArrowSize() + 1}), scroll_test::VertTrackColour(1));
+}
+
+}  // namespace
