@@ -19,6 +19,7 @@ void RegisterToolkitClasses() {
                                  &TOpenDialog::StaticClass()})
     RegisterComponentClass(*info);
   RegisterComponentClass(TSpeedButton::StaticClass());
+  for (const TClassInfo* info : {&TMemo::StaticClass(), &TListBox::StaticClass()}) RegisterComponentClass(*info);
 }
 
 }  // namespace tk

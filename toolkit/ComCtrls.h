@@ -141,9 +141,6 @@ class TStatusBar : public TWinControl {
   bool sizeGrip_ = true;
 };
 
-enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-TK_ENUM(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth");
-
 class TRichEdit;
 
 // Character formatting of a rich edit's selection or of its default text.

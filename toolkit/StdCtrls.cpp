@@ -503,4 +503,223 @@ void TScrollBar::WndProc(TMessage& msg) {
   TWinControl::WndProc(msg);
 }
 
+// ---------------------------------------------------------------------------------------------
+// TMemo
+
+// The lines of a memo: read from its window, written back as one text.
+class TMemo::MemoLines : public TStrings {
+ public:
+  explicit MemoLines(TMemo& owner) : owner_(owner) {}
+  void Refresh() {
+    loading_ = true;
+    SetText(owner_.GetText());
+    loading_ = false;
+  }
+
+ protected:
+  void Changed() override {
+    if (loading_) return;
+    std::string text;
+    for (size_t i = 0; i < items_.size(); ++i) {
+      if (i) text += "\r\n";
+      text += items_[i];
+    }
+    owner_.SetText(text);
+    TStrings::Changed();
+  }
+
+ private:
+  TMemo& owner_;
+  bool loading_ = false;
+};
+
+const TClassInfo& TMemo::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TMemo", &TWinControl::StaticClass());
+    c.Property("ImeName", &TMemo::ImeName, &TMemo::SetImeName);
+    c.Property("BorderStyle", &TMemo::BorderStyle, &TMemo::SetBorderStyle);
+    c.Property("Lines", &TMemo::LinesObject);
+    c.Property("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly);
+    c.Property("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars);
+    c.Property("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap);
+    c.Event("OnChange", &TMemo::OnChange);
+    c.SetFactory([](TComponent* owner) { return new TMemo(owner); });
+    return c;
+  }();
+  return info;
+}
+
+TMemo::TMemo(TComponent* owner) : TWinControl(owner), lines_(std::make_unique<MemoLines>(*this)) {
+  width_ = 185;
+  height_ = 89;
+  tabStop_ = true;
+}
+
+TMemo::~TMemo() { DestroyHandle(); }
+
+TStrings& TMemo::Lines() { return *LinesPtr(); }
+
+TStrings* TMemo::LinesPtr() {
+  lines_->Refresh();
+  return lines_.get();
+}
+
+void TMemo::SetScrollBars(TScrollStyle v) {
+  if (v == scrollBars_) return;
+  scrollBars_ = v;
+  RecreateWnd();
+}
+
+void TMemo::SetBorderStyle(TBorderStyle v) {
+  if (v == borderStyle_) return;
+  borderStyle_ = v;
+  RecreateWnd();
+}
+
+void TMemo::SetReadOnly(bool v) {
+  readOnly_ = v;
+  if (HandleAllocated()) SendMessageW(handle_, EM_SETREADONLY, v, 0);
+}
+
+void TMemo::SetWordWrap(bool v) {
+  if (v == wordWrap_) return;
+  wordWrap_ = v;
+  RecreateWnd();
+}
+
+void TMemo::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.systemClassName = L"EDIT";
+  params.style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_LEFT;
+  if (readOnly_) params.style |= ES_READONLY;
+  if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth) params.style |= WS_VSCROLL;
+  if (scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth) params.style |= WS_HSCROLL;
+  // Without wrapping (or with a horizontal bar) lines run on to the right.
+  if (!wordWrap_ || scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth) params.style |= ES_AUTOHSCROLL;
+  if (borderStyle_ == TBorderStyle::bsSingle) params.exStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TMemo::SaveWndState() { text_ = GetText(); }
+
+void TMemo::WndProc(TMessage& msg) {
+  if (msg.Msg == CN_COMMAND && HIWORD(msg.WParam) == EN_CHANGE) {
+    if (OnChange) OnChange(this);
+    return;
+  }
+  TWinControl::WndProc(msg);
+}
+
+// ---------------------------------------------------------------------------------------------
+// TListBox
+
+// The items of a list box: kept in the window while it exists.
+class TListBox::ListStrings : public TStrings {
+ public:
+  explicit ListStrings(TListBox& owner) : owner_(owner) {}
+  void Sync() {
+    HWND wnd = owner_.HandleIfAllocated();
+    if (!wnd) return;
+    SendMessageW(wnd, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(wnd, LB_RESETCONTENT, 0, 0);
+    for (const std::string& s : items_) SendMessageW(wnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(GbkToWide(s).c_str()));
+    SendMessageW(wnd, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(wnd, nullptr, TRUE);
+  }
+
+ protected:
+  void Changed() override {
+    const int keep = owner_.ItemIndex();
+    Sync();
+    owner_.SetItemIndex(keep < Count() ? keep : -1);
+    TStrings::Changed();
+  }
+
+ private:
+  TListBox& owner_;
+};
+
+const TClassInfo& TListBox::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TListBox", &TWinControl::StaticClass());
+    c.Property("ImeName", &TListBox::ImeName, &TListBox::SetImeName);
+    c.Property("BorderStyle", &TListBox::BorderStyle, &TListBox::SetBorderStyle);
+    c.Property("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight);
+    c.Property("ItemIndex", &TListBox::ItemIndex, &TListBox::SetItemIndex);
+    c.Property("Items", &TListBox::ItemsObject);
+    c.Property("TopIndex", &TListBox::TopIndex, &TListBox::SetTopIndex);
+    c.Event("OnClick", &TListBox::OnClick);
+    c.SetFactory([](TComponent* owner) { return new TListBox(owner); });
+    return c;
+  }();
+  return info;
+}
+
+TListBox::TListBox(TComponent* owner) : TWinControl(owner), items_(std::make_unique<ListStrings>(*this)) {
+  width_ = 121;
+  height_ = 97;
+  tabStop_ = true;
+}
+
+TListBox::~TListBox() { DestroyHandle(); }
+
+void TListBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.systemClassName = L"LISTBOX";
+  params.style |= WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+  if (borderStyle_ == TBorderStyle::bsSingle) params.exStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TListBox::InitializeWnd() {
+  TWinControl::InitializeWnd();
+  if (itemHeight_ > 0) SendMessageW(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
+  static_cast<ListStrings&>(*items_).Sync();
+  if (itemIndex_ >= 0) SendMessageW(handle_, LB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+  if (topIndex_ > 0) SendMessageW(handle_, LB_SETTOPINDEX, static_cast<WPARAM>(topIndex_), 0);
+}
+
+void TListBox::SaveWndState() {
+  itemIndex_ = ItemIndex();
+  topIndex_ = TopIndex();
+}
+
+int TListBox::ItemIndex() const {
+  if (handle_) return static_cast<int>(SendMessageW(handle_, LB_GETCURSEL, 0, 0));
+  return itemIndex_;
+}
+
+void TListBox::SetItemIndex(int index) {
+  if (index < -1 || index >= items_->Count()) index = -1;
+  itemIndex_ = index;
+  if (handle_) SendMessageW(handle_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int TListBox::TopIndex() const {
+  if (handle_) return static_cast<int>(SendMessageW(handle_, LB_GETTOPINDEX, 0, 0));
+  return topIndex_;
+}
+
+void TListBox::SetTopIndex(int index) {
+  topIndex_ = std::max(index, 0);
+  if (handle_) SendMessageW(handle_, LB_SETTOPINDEX, static_cast<WPARAM>(topIndex_), 0);
+}
+
+void TListBox::SetItemHeight(int v) {
+  itemHeight_ = std::max(v, 0);
+  if (handle_ && itemHeight_ > 0) SendMessageW(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
+}
+
+void TListBox::SetBorderStyle(TBorderStyle v) {
+  if (v == borderStyle_) return;
+  borderStyle_ = v;
+  RecreateWnd();
+}
+
+void TListBox::WndProc(TMessage& msg) {
+  if (msg.Msg == CN_COMMAND && HIWORD(msg.WParam) == LBN_SELCHANGE) {
+    if (OnClick) OnClick(this);
+    return;
+  }
+  TWinControl::WndProc(msg);
+}
+
 }  // namespace tk

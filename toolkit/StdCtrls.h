@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Controls.h"
+#include "ScrollStyle.h"
 #include "Strings.h"
 
 namespace tk {
@@ -192,6 +193,77 @@ class TScrollBar : public TWinControl {
   void Scroll(int code, int trackPos);
   TScrollBarKind kind_ = TScrollBarKind::sbHorizontal;
   int min_ = 0, max_ = 100, position_ = 0, pageSize_ = 0, smallChange_ = 1, largeChange_ = 1;
+};
+
+// --- multi-line text and item lists ---
+
+// A plain multi-line text box.
+class TMemo : public TWinControl {
+  TK_CLASS(TMemo)
+ public:
+  explicit TMemo(TComponent* owner);
+  ~TMemo() override;
+
+  // The text as lines; changes to the list change the control.
+  TStrings& Lines();
+  TStrings* LinesObject() const { return const_cast<TMemo*>(this)->LinesPtr(); }
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle v);
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle v);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool v);
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool v);
+  TNotifyEvent OnChange;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void SaveWndState() override;
+  void WndProc(TMessage& msg) override;
+
+ private:
+  class MemoLines;
+  TStrings* LinesPtr();
+  std::unique_ptr<MemoLines> lines_;
+  TScrollStyle scrollBars_ = TScrollStyle::ssNone;
+  TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+  bool readOnly_ = false;
+  bool wordWrap_ = true;
+};
+
+// A list of text items, one selected.
+class TListBox : public TWinControl {
+  TK_CLASS(TListBox)
+ public:
+  explicit TListBox(TComponent* owner);
+  ~TListBox() override;
+
+  TStrings& Items() { return *items_; }
+  TStrings* ItemsObject() const { return items_.get(); }
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+  int TopIndex() const;
+  void SetTopIndex(int index);
+  int ItemHeight() const { return itemHeight_; }
+  void SetItemHeight(int v);
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle v);
+  TNotifyEvent OnClick;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+  void SaveWndState() override;
+  void WndProc(TMessage& msg) override;
+
+ private:
+  class ListStrings;
+  std::unique_ptr<TStrings> items_;  // a ListStrings
+  int itemIndex_ = -1;
+  int topIndex_ = 0;
+  int itemHeight_ = 0;  // 0: as the font gives
+  TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
 };
 
 }  // namespace tk

@@ -157,4 +157,3 @@ void TWinSkinForm::ApplyDecision(const TControlDecision& decision, tk::TControl*
       if (auto* inner = dynamic_cast<tk::TControl*>(component)) SkinControl(inner, control);
 }
 
-void TWinSkinForm::ReskinScrollPainter(HWND) {}
