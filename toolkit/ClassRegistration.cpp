@@ -18,6 +18,7 @@ void RegisterToolkitClasses() {
                                  &TMainMenu::StaticClass(), &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
                                  &TOpenDialog::StaticClass()})
     RegisterComponentClass(*info);
+  RegisterComponentClass(TDateTimePicker::StaticClass());
 }
 
 }  // namespace tk
