@@ -741,7 +741,10 @@ void TDateTimePicker::SetDate(const std::string& v) {
   st.wYear = static_cast<WORD>(f[0]);
   st.wMonth = static_cast<WORD>(f[1]);
   st.wDay = static_cast<WORD>(f[2]);
-  // Round trip through a file time: it refuses 31 February and fills in the week day.
+  static constexpr int DaysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (f[0] % 4 == 0 && f[0] % 100 != 0) || f[0] % 400 == 0;
+  if (f[2] > DaysIn[f[1] - 1] + (f[1] == 2 && leap ? 1 : 0)) return;
+  // Round trip through a file time: it fills in the week day.
   FILETIME ft;
   if (!SystemTimeToFileTime(&st, &ft) || !FileTimeToSystemTime(&ft, &st)) return;
   SetDateTime(st);
@@ -763,6 +766,12 @@ void TDateTimePicker::SetTime(const std::string& v) {
   SetDateTime(st);
 }
 
+bool TDateTimePicker::DroppedDown() const {
+  if (!handle_) return false;
+  HWND calendar = reinterpret_cast<HWND>(SendMessageW(handle_, DTM_GETMONTHCAL, 0, 0));
+  return calendar && IsWindowVisible(calendar);
+}
+
 void TDateTimePicker::SetKind(TDateTimeKind v) {
   if (v == kind_) return;
   kind_ = v;
@@ -782,11 +791,9 @@ void TDateTimePicker::WndProc(TMessage& msg) {
         if (OnChange) OnChange(this);
         return;
       case DTN_DROPDOWN:
-        droppedDown_ = true;
         if (OnDropDown) OnDropDown(this);
         return;
       case DTN_CLOSEUP:
-        droppedDown_ = false;
         if (OnCloseUp) OnCloseUp(this);
         return;
       default:

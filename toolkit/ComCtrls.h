@@ -246,8 +246,9 @@ class TDateTimePicker : public TWinControl {
   void SetKind(TDateTimeKind v);
   TDTDateFormat DateFormat() const { return dateFormat_; }
   void SetDateFormat(TDTDateFormat v);
-  // Whether the calendar is down (between the picker's drop-down and close-up notices).
-  bool DroppedDown() const { return droppedDown_; }
+  // Whether the calendar is showing. Asked of the calendar itself: some platforms hide it when it
+  // loses the focus without a close-up notice.
+  bool DroppedDown() const;
 
   TNotifyEvent OnChange;
   TNotifyEvent OnDropDown;
@@ -263,7 +264,6 @@ class TDateTimePicker : public TWinControl {
   SYSTEMTIME value_{};
   TDateTimeKind kind_ = TDateTimeKind::dtkDate;
   TDTDateFormat dateFormat_ = TDTDateFormat::dfShort;
-  bool droppedDown_ = false;
 };
 
 }  // namespace tk

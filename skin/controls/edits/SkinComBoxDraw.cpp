@@ -18,6 +18,9 @@ RECT Deflated(const RECT& r, int left, int top, int right, int bottom) {
 
 bool Empty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
+// The mirrored images are whole strips turned round, so their frames run backwards.
+int MirroredFrame(int frame, int frameCount) { return frameCount + 1 - frame; }
+
 }  // namespace
 
 bool TSkinComBox::FocusedNow() const {
@@ -107,8 +110,9 @@ void TSkinComBox::DrawExtended(TOffscreenFrame& frame, const RECT& rect) {
 void TSkinComBox::DrawWhole(TOffscreenFrame& frame, const RECT& rect) {
   const bool mirrored = LeftScrollBar() && SkinData->SunkEdge && !SkinData->SunkEdge->Bitmap.Empty();
   TDataSkinObject& element = mirrored ? *SkinData->SunkEdge : static_cast<TDataSkinObject&>(*SkinData->ComboButton);
-  DrawBitmapFrame(frame.DC(), rect, element.Bitmap, false, false, 1, std::max(element.FrameCount, 1), StateFrame(),
-                  element.Margins());
+  const int frames = std::max(element.FrameCount, 1);
+  const int state = mirrored ? MirroredFrame(StateFrame(), frames) : StateFrame();
+  DrawBitmapFrame(frame.DC(), rect, element.Bitmap, false, false, 1, frames, state, element.Margins());
   // The button is the fixed column on its side.
   const int column = mirrored ? element.LeftWidth : element.RightWidth;
   if (column > 0) {
@@ -131,12 +135,14 @@ void TSkinComBox::DrawOnSunkEdge(TOffscreenFrame& frame, const RECT& rect) {
   const RECT place = left ? RECT{rect.left, rect.top, rect.left + w + 2, rect.bottom}
                           : RECT{rect.right - w - 2, rect.top, rect.right, rect.bottom};
   const RECT glyph = left ? RECT{2, rect.top, w + 2, rect.bottom} : RECT{rect.right - w - 2, rect.top, rect.right - 2, rect.bottom};
-  tk::TBitmap& image = left && !button.Bitmap2.Empty() ? button.Bitmap2 : button.Bitmap;
+  const bool mirrored = left && !button.Bitmap2.Empty();
+  tk::TBitmap& image = mirrored ? button.Bitmap2 : button.Bitmap;
   const int state = StateFrame();
+  const int buttonFrames = std::max(button.FrameCount, 1);
 
   TDataSkinObject& edge = *SkinData->SunkEdge;
   DrawElement(dc, rect, std::max(edge.FrameCount, 1), state, edge);
-  DrawFrameStretched(dc, place, image, true, std::max(button.FrameCount, 1), state);
+  DrawFrameStretched(dc, place, image, true, buttonFrames, mirrored ? MirroredFrame(state, buttonFrames) : state);
   ButtonRect = place;
   TDataSkinObject* extra = SkinData->ExtraImages.get();
   if (extra && !extra->Bitmap.Empty())
