@@ -14,6 +14,19 @@ namespace {
 
 constexpr COLORREF White = RGB(255, 255, 255);
 
+// A window that claims far more text than it has.
+LRESULT CALLBACK LyingTextProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_GETTEXTLENGTH:
+      return 1 << 20;
+    case WM_GETTEXT:
+      if (wParam >= 3) lstrcpynW(reinterpret_cast<wchar_t*>(lParam), L"ab", 3);
+      return 100000;
+    default:
+      return DefWindowProcW(wnd, msg, wParam, lParam);
+  }
+}
+
 class EditPainterTest : public EditsTest {
  protected:
   void SetUp() override {
@@ -70,6 +83,20 @@ TEST_F(EditPainterTest, ABareEditWindowIsFramedToo) {
   InvalidateRect(edit.Get(), nullptr, TRUE);
   EXPECT_EQ(PixelBecomes(edit.Get(), 0, 12, ShadowColour()), ShadowColour());
   EXPECT_EQ(WindowPixel(edit.Get(), 1, 12), White);
+}
+
+TEST_F(EditPainterTest, ABareWindowsTextIsReadWithinItsBufferWhateverLengthItClaims) {
+  WNDCLASSW cls{};
+  cls.lpfnWndProc = LyingTextProc;
+  cls.hInstance = GetModuleHandleW(nullptr);
+  cls.lpszClassName = L"TolvaneLyingText";
+  RegisterClassW(&cls);
+  tk::UniqueWindow liar(CreateWindowExW(WS_EX_CLIENTEDGE, L"TolvaneLyingText", L"", WS_CHILD | WS_VISIBLE, 20, 60, 120, 24,
+                                        Wnd(), nullptr, GetModuleHandleW(nullptr), nullptr));
+  ASSERT_TRUE(liar);
+  TSkinControl* painter = SkinWindowAs(TPainterKind::pkEdit, liar.Get(), Painter(), skin, &Painter()->PainterCanvas);
+  ASSERT_NE(painter, nullptr);
+  EXPECT_EQ(painter->Caption, L"ab");
 }
 
 TEST_F(EditPainterTest, APickerIsNotMadeForABareWindow) {
