@@ -1,6 +1,6 @@
 #include "OffscreenFrame.h"
 
-TOffscreenFrame::TOffscreenFrame(HDC target, const RECT& rect) : FTarget(target), FRect(rect) {
+TOffscreenFrame::TOffscreenFrame(HDC target, const RECT& rect, COLORREF background) : FTarget(target), FRect(rect) {
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (!target || w <= 0 || h <= 0) return;
   FMemory.Reset(CreateCompatibleDC(target));
@@ -8,7 +8,8 @@ TOffscreenFrame::TOffscreenFrame(HDC target, const RECT& rect) : FTarget(target)
   if (!FMemory || !FBitmap) return;
   FOldBitmap = SelectObject(FMemory.Get(), FBitmap.Get());
   SetViewportOrgEx(FMemory.Get(), -rect.left, -rect.top, nullptr);
-  BitBlt(FMemory.Get(), rect.left, rect.top, w, h, target, rect.left, rect.top, SRCCOPY);
+  tk::UniqueBrush brush(CreateSolidBrush(background));
+  FillRect(FMemory.Get(), &rect, brush.Get());
 }
 
 TOffscreenFrame::~TOffscreenFrame() {

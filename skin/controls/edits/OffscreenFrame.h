@@ -10,9 +10,10 @@
 
 class TOffscreenFrame {
  public:
-  // A memory picture of rect's size that starts as a copy of what the target shows there, so that
-  // transparent parts of skin images keep the control's own pixels.
-  TOffscreenFrame(HDC target, const RECT& rect);
+  // A memory picture of rect's size that starts in the background colour (what shows through the
+  // transparent parts of skin images: the parent's colour). Reading the screen back would cost
+  // more than the whole drawing.
+  TOffscreenFrame(HDC target, const RECT& rect, COLORREF background);
   ~TOffscreenFrame();
   TOffscreenFrame(const TOffscreenFrame&) = delete;
   TOffscreenFrame& operator=(const TOffscreenFrame&) = delete;

@@ -48,7 +48,7 @@ void TSkinComBox::Draw(HDC dc, const RECT& rect) {
     ButtonRect = Info.rcButton;
     if (Info.stateButton & STATE_SYSTEM_INVISIBLE) return;
   }
-  TOffscreenFrame frame(dc, rect);
+  TOffscreenFrame frame(dc, rect, tk::ColorToRGB(ParentColor(SkinData ? SkinData->Colors[scButtonFace] : tk::clBtnFace)));
   if (!frame.Valid()) return;
   if (button->Style == 1) DrawFlat(frame, rect);
   else if (ExMode) DrawExtended(frame, rect);

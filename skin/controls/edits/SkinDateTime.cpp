@@ -53,7 +53,7 @@ void TSkinDateTime::AfterMessage(tk::TMessage& msg) {
 void TSkinDateTime::Draw(HDC dc, const RECT& rect) {
   if (Arrow) Arrow->Place(rect);
   if (!Handle || !HasBorder(Handle, rect)) return;
-  TOffscreenFrame frame(dc, rect);
+  TOffscreenFrame frame(dc, rect, tk::ColorToRGB(ParentColor(SkinData ? SkinData->Colors[scButtonFace] : tk::clBtnFace)));
   if (!frame.Valid()) return;
   DrawShadowFrame(frame.DC(), rect, tk::ColorToRGB(SkinData ? SkinData->Colors[scButtonShadow] : tk::clBtnShadow), 1);
   RECT inner = rect;

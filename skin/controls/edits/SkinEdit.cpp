@@ -50,7 +50,7 @@ void TSkinEdit::AfterMessage(tk::TMessage& msg) {
 
 void TSkinEdit::Draw(HDC dc, const RECT& rect) {
   if (!Handle || !HasBorder(Handle, rect)) return;
-  TOffscreenFrame frame(dc, rect);
+  TOffscreenFrame frame(dc, rect, tk::ColorToRGB(ParentColor(SkinData ? SkinData->Colors[scButtonFace] : tk::clBtnFace)));
   if (!frame.Valid()) return;
   DrawShadowFrame(frame.DC(), rect, ShadowColour(SkinData), FrameRings - 1);
   RECT inner = rect;
