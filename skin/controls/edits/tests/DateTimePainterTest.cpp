@@ -3,6 +3,7 @@
 #include "ArrowButton.h"
 #include "ComCtrls.h"
 #include "EditsFixture.h"
+#include "LayoutReader.h"
 #include "SkinDateTime.h"
 
 using namespace edits_test;
@@ -132,6 +133,28 @@ TEST_F(DateTimePainterTest, ThePublishedDateAndTimeReadAndWriteAsText) {
   EXPECT_EQ(::GetTextProp(picker, "Time"), L"13:05:09");
   EXPECT_EQ(::GetEnumText(picker, "Kind"), "dtkDate");
   EXPECT_EQ(::GetEnumText(picker, "Enabled"), "True");
+}
+
+TEST(DateTimePickerLayoutTest, APickerIsReadFromAStoredLayoutWithItsPublishedValues) {
+  auto* owner = new tk::TForm(nullptr);
+  tk::TComponent* read = tk::ReadComponentLayout(owner, R"(object Picker1: TDateTimePicker
+  Left = 8
+  Top = 8
+  Width = 150
+  Height = 21
+  Date = '2025-07-14'
+  Time = '08:30:00'
+  Kind = dtkTime
+  Enabled = False
+end
+)", "picker layout");
+  auto* picker = dynamic_cast<tk::TDateTimePicker*>(read);
+  ASSERT_NE(picker, nullptr);
+  EXPECT_EQ(picker->Date(), "2025-07-14");
+  EXPECT_EQ(picker->Time(), "08:30:00");
+  EXPECT_EQ(picker->Kind(), tk::TDateTimeKind::dtkTime);
+  EXPECT_FALSE(picker->Enabled());
+  tk::TComponent::Free(owner);
 }
 
 }  // namespace
