@@ -173,6 +173,22 @@ TEST_F(FlatComboTest, ClicksInTheEditPartPressTheButtonAndLettingGoGivesTheEditB
   EXPECT_EQ(GetWindowLongPtrW(edit, GWLP_WNDPROC), ownProc);
 }
 
+TEST_F(FlatComboTest, ANewWindowOfAnotherStyleGetsItsEditPartTakenOverToo) {
+  auto* combo = MakeCombo();
+  TSkinComBox* painter = SkinCombo(combo);
+  ASSERT_NE(painter, nullptr);
+  EXPECT_EQ(painter->EditChild, nullptr);  // a list-only box has no edit part
+  combo->SetStyle(tk::TComboBoxStyle::csDropDown);
+  HWND wnd = combo->Handle();
+  tk::testing::PumpMessages(30);
+  ASSERT_NE(GetTopWindow(wnd), nullptr);
+  EXPECT_EQ(painter->EditChild, GetTopWindow(wnd));
+  EXPECT_EQ(painter->ComboStyle & 3, static_cast<DWORD>(CBS_DROPDOWN));
+  const POINT b = FlatButtonPoint();
+  InvalidateRect(wnd, nullptr, TRUE);
+  EXPECT_EQ(PixelBecomes(wnd, b.x, b.y, ComboButtonColour(1)), ComboButtonColour(1));
+}
+
 TEST_F(FlatComboTest, AMissingButtonElementLeavesTheBoxAsItIs) {
   auto* combo = MakeCombo();
   HWND wnd = combo->Handle();
