@@ -20,6 +20,7 @@ void RegisterToolkitClasses() {
     RegisterComponentClass(*info);
   RegisterComponentClass(TSpeedButton::StaticClass());
   for (const TClassInfo* info : {&TMemo::StaticClass(), &TListBox::StaticClass()}) RegisterComponentClass(*info);
+  RegisterComponentClass(TDateTimePicker::StaticClass());
 }
 
 }  // namespace tk

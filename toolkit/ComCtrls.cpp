@@ -682,4 +682,160 @@ void TRichEdit::WndProc(TMessage& msg) {
   TWinControl::WndProc(msg);
 }
 
+
+// ---------------------------------------------------------------------------------------------
+// TDateTimePicker
+
+namespace {
+
+bool ParseNumbers(const std::string& text, char separator, int (&out)[3]) {
+  int field = 0, value = 0, digits = 0;
+  for (char ch : text) {
+    if (ch >= '0' && ch <= '9') {
+      if (++digits > 4) return false;
+      value = value * 10 + (ch - '0');
+    } else if (ch == separator && digits > 0 && field < 2) {
+      out[field++] = value;
+      value = digits = 0;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0 || field != 2) return false;
+  out[2] = value;
+  return true;
+}
+
+std::string TwoDigits(int v) { return std::string(1, static_cast<char>('0' + v / 10 % 10)) + static_cast<char>('0' + v % 10); }
+
+}  // namespace
+
+const TClassInfo& TDateTimePicker::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TDateTimePicker", &TWinControl::StaticClass());
+    c.Property("Date", &TDateTimePicker::Date, &TDateTimePicker::SetDate);
+    c.Property("Time", &TDateTimePicker::Time, &TDateTimePicker::SetTime);
+    c.Property("Kind", &TDateTimePicker::Kind, &TDateTimePicker::SetKind);
+    c.Property("DateFormat", &TDateTimePicker::DateFormat, &TDateTimePicker::SetDateFormat);
+    c.Event("OnChange", &TDateTimePicker::OnChange);
+    c.Event("OnDropDown", &TDateTimePicker::OnDropDown);
+    c.Event("OnCloseUp", &TDateTimePicker::OnCloseUp);
+    c.SetFactory([](TComponent* owner) { return new TDateTimePicker(owner); });
+    return c;
+  }();
+  return info;
+}
+
+TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner) {
+  width_ = 186;
+  height_ = 21;
+  tabStop_ = true;
+  GetLocalTime(&value_);
+}
+
+void TDateTimePicker::CreateParams(TCreateParams& params) {
+  static const bool registered = [] {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_DATE_CLASSES};
+    return InitCommonControlsEx(&icc) != FALSE;
+  }();
+  (void)registered;
+  TWinControl::CreateParams(params);
+  params.systemClassName = DATETIMEPICK_CLASSW;
+  params.exStyle |= WS_EX_CLIENTEDGE;
+  params.style |= kind_ == TDateTimeKind::dtkTime ? DTS_TIMEFORMAT
+                                                   : (dateFormat_ == TDTDateFormat::dfLong ? DTS_LONGDATEFORMAT : DTS_SHORTDATEFORMAT);
+}
+
+void TDateTimePicker::InitializeWnd() {
+  TWinControl::InitializeWnd();
+  SendMessageW(handle_, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value_));
+}
+
+void TDateTimePicker::SaveWndState() { value_ = DateTime(); }
+
+SYSTEMTIME TDateTimePicker::DateTime() const {
+  SYSTEMTIME st = value_;
+  if (handle_ && SendMessageW(handle_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) != GDT_VALID) st = value_;
+  return st;
+}
+
+void TDateTimePicker::SetDateTime(const SYSTEMTIME& value) {
+  value_ = value;
+  if (handle_) SendMessageW(handle_, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&value_));
+}
+
+std::string TDateTimePicker::Date() const {
+  const SYSTEMTIME st = DateTime();
+  return std::to_string(st.wYear) + "-" + TwoDigits(st.wMonth) + "-" + TwoDigits(st.wDay);
+}
+
+void TDateTimePicker::SetDate(const std::string& v) {
+  int f[3];
+  if (!ParseNumbers(v, '-', f) || f[0] < 1601 || f[0] > 9999 || f[1] < 1 || f[1] > 12 || f[2] < 1 || f[2] > 31) return;
+  SYSTEMTIME st = DateTime();
+  st.wYear = static_cast<WORD>(f[0]);
+  st.wMonth = static_cast<WORD>(f[1]);
+  st.wDay = static_cast<WORD>(f[2]);
+  static constexpr int DaysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (f[0] % 4 == 0 && f[0] % 100 != 0) || f[0] % 400 == 0;
+  if (f[2] > DaysIn[f[1] - 1] + (f[1] == 2 && leap ? 1 : 0)) return;
+  // Round trip through a file time: it fills in the week day.
+  FILETIME ft;
+  if (!SystemTimeToFileTime(&st, &ft) || !FileTimeToSystemTime(&ft, &st)) return;
+  SetDateTime(st);
+}
+
+std::string TDateTimePicker::Time() const {
+  const SYSTEMTIME st = DateTime();
+  return TwoDigits(st.wHour) + ":" + TwoDigits(st.wMinute) + ":" + TwoDigits(st.wSecond);
+}
+
+void TDateTimePicker::SetTime(const std::string& v) {
+  int f[3];
+  if (!ParseNumbers(v, ':', f) || f[0] > 23 || f[1] > 59 || f[2] > 59) return;
+  SYSTEMTIME st = DateTime();
+  st.wHour = static_cast<WORD>(f[0]);
+  st.wMinute = static_cast<WORD>(f[1]);
+  st.wSecond = static_cast<WORD>(f[2]);
+  st.wMilliseconds = 0;
+  SetDateTime(st);
+}
+
+bool TDateTimePicker::DroppedDown() const {
+  if (!handle_) return false;
+  HWND calendar = reinterpret_cast<HWND>(SendMessageW(handle_, DTM_GETMONTHCAL, 0, 0));
+  return calendar && IsWindowVisible(calendar);
+}
+
+void TDateTimePicker::SetKind(TDateTimeKind v) {
+  if (v == kind_) return;
+  kind_ = v;
+  RecreateWnd();
+}
+
+void TDateTimePicker::SetDateFormat(TDTDateFormat v) {
+  if (v == dateFormat_) return;
+  dateFormat_ = v;
+  RecreateWnd();
+}
+
+void TDateTimePicker::WndProc(TMessage& msg) {
+  if (msg.Msg == CN_NOTIFY && msg.LParam) {
+    switch (reinterpret_cast<const NMHDR*>(msg.LParam)->code) {
+      case DTN_DATETIMECHANGE:
+        if (OnChange) OnChange(this);
+        return;
+      case DTN_DROPDOWN:
+        if (OnDropDown) OnDropDown(this);
+        return;
+      case DTN_CLOSEUP:
+        if (OnCloseUp) OnCloseUp(this);
+        return;
+      default:
+        break;
+    }
+  }
+  TWinControl::WndProc(msg);
+}
+
 }  // namespace tk

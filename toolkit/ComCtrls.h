@@ -242,4 +242,47 @@ class TRichEdit : public TWinControl {
 // false when the control refuses them.
 bool StreamIntoRichEdit(HWND edit, const std::string& bytes, WPARAM format);
 
+
+// --- date-time picker ---
+enum class TDateTimeKind { dtkDate, dtkTime };
+TK_ENUM(TDateTimeKind, "dtkDate", "dtkTime");
+enum class TDTDateFormat { dfShort, dfLong };
+TK_ENUM(TDTDateFormat, "dfShort", "dfLong");
+
+// A date or time field with a drop-down calendar (the platform's picker). Date and Time are
+// published as text, "yyyy-mm-dd" and "hh:mm:ss"; text that is not a valid date or time is ignored.
+class TDateTimePicker : public TWinControl {
+  TK_CLASS(TDateTimePicker)
+ public:
+  explicit TDateTimePicker(TComponent* owner);
+  SYSTEMTIME DateTime() const;
+  void SetDateTime(const SYSTEMTIME& value);
+  std::string Date() const;
+  void SetDate(const std::string& v);
+  std::string Time() const;
+  void SetTime(const std::string& v);
+  TDateTimeKind Kind() const { return kind_; }
+  void SetKind(TDateTimeKind v);
+  TDTDateFormat DateFormat() const { return dateFormat_; }
+  void SetDateFormat(TDTDateFormat v);
+  // Whether the calendar is showing. Asked of the calendar itself: some platforms hide it when it
+  // loses the focus without a close-up notice.
+  bool DroppedDown() const;
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnDropDown;
+  TNotifyEvent OnCloseUp;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+  void SaveWndState() override;
+  void WndProc(TMessage& msg) override;
+
+ private:
+  SYSTEMTIME value_{};
+  TDateTimeKind kind_ = TDateTimeKind::dtkDate;
+  TDTDateFormat dateFormat_ = TDTDateFormat::dfShort;
+};
+
 }  // namespace tk

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cwchar>
 #include <memory>
 
 #include "ElementDrawing.h"
@@ -105,8 +106,11 @@ void TSkinControl::AttachWindow(HWND handle, TSkinData* skin, TWinSkinForm* form
   Mode = 0;
   RegisterWithForm(form);
   UnicodeWindow = IsWindowUnicode(handle) != FALSE;
-  std::wstring text(static_cast<size_t>(std::max(GetWindowTextLengthW(handle), 0)) + 1, L'\0');
-  text.resize(static_cast<size_t>(std::max(GetWindowTextW(handle, text.data(), static_cast<int>(text.size())), 0)));
+  // Bounded: a window's text length is what its procedure says, not a promise.
+  constexpr int MaxCaption = 4096;
+  std::wstring text(static_cast<size_t>(std::clamp(GetWindowTextLengthW(handle), 0, MaxCaption)) + 1, L'\0');
+  const int read = std::clamp(GetWindowTextW(handle, text.data(), static_cast<int>(text.size())), 0, static_cast<int>(text.size()) - 1);
+  text.resize(wcsnlen(text.data(), static_cast<size_t>(read)));
   Caption = std::move(text);
   FSubclass.Install(handle);
   InvalidateRect(handle, nullptr, TRUE);
