@@ -18,6 +18,9 @@ void RegisterToolkitClasses() {
                                  &TMainMenu::StaticClass(), &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
                                  &TOpenDialog::StaticClass()})
     RegisterComponentClass(*info);
+  for (const TClassInfo* info : {&TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TPanel::StaticClass(),
+                                 &TRadioGroup::StaticClass()})
+    RegisterComponentClass(*info);
 }
 
 }  // namespace tk
