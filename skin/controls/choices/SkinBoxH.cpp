@@ -2,9 +2,6 @@
 
 #include "WinSkinData.h"
 
-namespace {
-constexpr UINT WM_CTLCOLORSCROLLBAR_MSG = 0x138;
-}
 
 const tk::TClassInfo& TSkinBoxH::StaticClass() {
   static const tk::TClassInfo info("TSkinBoxH", &TSkinControl::StaticClass());
@@ -20,7 +17,9 @@ bool TSkinBoxH::BeforeMessage(tk::TMessage& msg) {
       msg.Result = 0;
       return false;
     }
-    case WM_CTLCOLORSCROLLBAR_MSG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      // Scroll bars and static children of the window are drawn on the face as well.
       CallDefault(msg);
       if (SkinData && SkinData->FaceBrush) msg.Result = reinterpret_cast<LRESULT>(SkinData->FaceBrush.Get());
       return false;

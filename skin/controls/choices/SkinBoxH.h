@@ -1,4 +1,5 @@
-// Bare panel-like windows: erased with the skin's face colour, and so is a scroll bar they host.
+// Bare panel-like windows: erased with the skin's face colour, and so are the scroll bars and
+// static children they host.
 #pragma once
 
 #include "WinSubClass.h"
