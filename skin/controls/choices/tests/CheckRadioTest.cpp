@@ -235,6 +235,30 @@ TEST_F(CheckRadioTest, ParentLookFollowsTheTagAndLetsTheParentShowAroundTheBox) 
   EXPECT_EQ(At(plain->Handle(), Width - 2, 1), Face());
 }
 
+TEST_F(CheckRadioTest, AFocusRectangleSurroundsTheCaptionExceptOnPlatformsOfMajorVersionSix) {
+  Start();
+  tk::TCheckBox* box = CheckBox(TCheckBoxState::cbChecked, true);
+  box->SetCaption("Focus");
+  box->Font().SetColor(RGB(0, 0, 255));
+  SkinAs(TPainterKind::pkCheckBox, box);
+  HWND wnd = box->Handle();
+  auto inked = [&] {
+    InvalidateRect(wnd, nullptr, TRUE);
+    At(wnd, 0, 0);
+    int count = 0;
+    for (int x = BoxSize; x < Width; ++x)
+      for (int y = 0; y < Height; ++y)
+        if (PixelNow(wnd, x, y) != Face()) ++count;
+    return count;
+  };
+  const int unfocused = inked();
+  box->SetFocus();
+  ASSERT_EQ(GetFocus(), wnd);
+  const int focused = inked();
+  if (LOBYTE(LOWORD(GetVersion())) == 6) EXPECT_EQ(focused, unfocused);
+  else EXPECT_GT(focused, unfocused + 10);
+}
+
 TEST_F(CheckRadioTest, AThousandRepaintsLeaveHandleCountsFlat) {
   Start({.checkFrames = 12, .radioFrames = 8});
   tk::TCheckBox* box = CheckBox(TCheckBoxState::cbGrayed, true);
