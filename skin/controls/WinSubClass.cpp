@@ -105,8 +105,11 @@ void TSkinControl::AttachWindow(HWND handle, TSkinData* skin, TWinSkinForm* form
   Mode = 0;
   RegisterWithForm(form);
   UnicodeWindow = IsWindowUnicode(handle) != FALSE;
-  std::wstring text(static_cast<size_t>(std::max(GetWindowTextLengthW(handle), 0)) + 1, L'\0');
-  text.resize(static_cast<size_t>(std::max(GetWindowTextW(handle, text.data(), static_cast<int>(text.size())), 0)));
+  // The window may claim any length: the copy is bounded (nothing shows more of a caption).
+  constexpr int MaxCaption = 4096;
+  std::wstring text(static_cast<size_t>(std::clamp(GetWindowTextLengthW(handle), 0, MaxCaption)) + 1, L'\0');
+  const int copied = GetWindowTextW(handle, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<size_t>(std::clamp(copied, 0, static_cast<int>(text.size()) - 1)));
   Caption = std::move(text);
   FSubclass.Install(handle);
   InvalidateRect(handle, nullptr, TRUE);

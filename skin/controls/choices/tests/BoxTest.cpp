@@ -136,9 +136,10 @@ TEST_F(BoxTest, WindowTextIsReadWithinBoundsWhateverTheWindowClaims) {
   const std::wstring text = BoundedWindowText(wnd);
   EXPECT_EQ(text.size(), static_cast<size_t>(MaxCaptionLength));
   EXPECT_EQ(text.find_first_not_of(L'x'), std::wstring::npos);
-  // A group box painter over it reads the same way and paints.
+  // A group box painter over it reads the same way, from its attach on, and paints.
   auto* painter = SkinWindow(TPainterKind::pkGroupBox, wnd);
   ASSERT_NE(painter, nullptr);
+  EXPECT_EQ(painter->Caption.size(), static_cast<size_t>(MaxCaptionLength));
   InvalidateRect(wnd, nullptr, TRUE);
   EXPECT_EQ(At(wnd, 1, 30), Shadow());
   EXPECT_EQ(painter->Caption.size(), static_cast<size_t>(MaxCaptionLength));
