@@ -21,6 +21,9 @@ void RegisterToolkitClasses() {
   RegisterComponentClass(TSpeedButton::StaticClass());
   for (const TClassInfo* info : {&TMemo::StaticClass(), &TListBox::StaticClass()}) RegisterComponentClass(*info);
   RegisterComponentClass(TDateTimePicker::StaticClass());
+  for (const TClassInfo* info : {&TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TPanel::StaticClass(),
+                                 &TRadioGroup::StaticClass()})
+    RegisterComponentClass(*info);
 }
 
 }  // namespace tk

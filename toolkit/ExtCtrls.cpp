@@ -176,3 +176,160 @@ void TTimer::UpdateTimer() {
 }
 
 }  // namespace tk
+
+// ---------------------------------------------------------------------------------------------
+// TPanel and TRadioGroup
+
+namespace tk {
+
+const TClassInfo& TPanel::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TPanel", &TCustomControl::StaticClass());
+    c.Property("Alignment", &TPanel::Alignment, &TPanel::SetAlignment);
+    c.Property("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner);
+    c.Property("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter);
+    c.Property("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth);
+    c.Property("ParentBackground", &TPanel::ParentBackground, &TPanel::SetParentBackground);
+    c.Property("Transparent", &TPanel::Transparent, &TPanel::SetTransparent);
+    c.SetFactory([](TComponent* owner) { return new TPanel(owner); });
+    return c;
+  }();
+  return info;
+}
+
+TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
+  width_ = 185;
+  height_ = 41;
+  color_ = clBtnFace;
+  brush_.SetColor(color_);
+}
+
+void TPanel::WndProc(TMessage& msg) {
+  if (msg.Msg == WM_ERASEBKGND && transparent_) {
+    msg.Result = 1;
+    return;
+  }
+  TCustomControl::WndProc(msg);
+}
+
+void TPanel::Paint() {
+  RECT r{0, 0, width_, height_};
+  HDC dc = canvas_.Handle();
+  if (!transparent_) {
+    canvas_.Brush().SetColor(color_);
+    canvas_.FillRect(r);
+  }
+  auto bevel = [&](TPanelBevel b) {
+    if (b == TPanelBevel::bvNone) return;
+    for (int i = 0; i < bevelWidth_; ++i) {
+      if (b == TPanelBevel::bvLowered) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+      else if (b == TPanelBevel::bvRaised) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+      InflateRect(&r, -1, -1);
+    }
+  };
+  bevel(bevelOuter_);
+  bevel(bevelInner_);
+  if (text_.empty()) return;
+  canvas_.Brush().SetStyle(TBrushStyle::bsClear);
+  canvas_.Font().Assign(font_);
+  if (!enabled_) canvas_.Font().SetColor(clGrayText);
+  UINT format = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS;
+  if (alignment_ == TAlignment::taCenter) format |= DT_CENTER;
+  else if (alignment_ == TAlignment::taRightJustify) format |= DT_RIGHT;
+  canvas_.DrawTextIn(text_, r, format);
+}
+
+const TClassInfo& TRadioGroup::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TRadioGroup", &TGroupBox::StaticClass());
+    c.Property("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns);
+    c.Property("Items", &TRadioGroup::ItemsObject);
+    c.Property("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex);
+    c.SetFactory([](TComponent* owner) { return new TRadioGroup(owner); });
+    return c;
+  }();
+  return info;
+}
+
+TRadioGroup::TRadioGroup(TComponent* owner) : TGroupBox(owner), items_(std::make_unique<TStrings>()) {
+  items_->OnChange = [this] { UpdateButtons(); };
+}
+
+TRadioGroup::~TRadioGroup() {
+  items_->OnChange = nullptr;
+  // The buttons are owned by the group as components and go with it.
+  buttons_.clear();
+}
+
+void TRadioGroup::SetItemIndex(int v) {
+  if (v < -1 || v >= items_->Count()) v = -1;
+  itemIndex_ = v;
+  if (Reading()) return;
+  if (v >= 0 && v < ButtonCount()) buttons_[static_cast<size_t>(v)]->SetChecked(true);
+  else
+    for (TRadioButton* b : buttons_) b->SetChecked(false);
+}
+
+void TRadioGroup::SetColumns(int v) {
+  columns_ = std::max(1, std::min(v, 16));
+  ArrangeButtons();
+}
+
+void TRadioGroup::SetBounds(int left, int top, int width, int height) {
+  TGroupBox::SetBounds(left, top, width, height);
+  ArrangeButtons();
+}
+
+void TRadioGroup::Loaded() {
+  TGroupBox::Loaded();
+  UpdateButtons();
+}
+
+void TRadioGroup::FontChanged() {
+  TGroupBox::FontChanged();
+  ArrangeButtons();
+}
+
+void TRadioGroup::UpdateButtons() {
+  if (Reading()) return;
+  while (ButtonCount() > items_->Count()) {
+    TRadioButton* last = buttons_.back();
+    buttons_.pop_back();
+    TComponent::Free(last);
+  }
+  while (ButtonCount() < items_->Count()) {
+    auto* button = new TRadioButton(this);
+    button->OnClick = [this](TObject* sender) { ButtonClicked(sender); };
+    button->SetParent(this);
+    buttons_.push_back(button);
+  }
+  for (int i = 0; i < ButtonCount(); ++i) {
+    buttons_[static_cast<size_t>(i)]->SetCaption((*items_)[i]);
+    buttons_[static_cast<size_t>(i)]->SetChecked(i == itemIndex_);
+  }
+  if (itemIndex_ >= items_->Count()) itemIndex_ = -1;
+  ArrangeButtons();
+}
+
+void TRadioGroup::ArrangeButtons() {
+  if (buttons_.empty()) return;
+  const RECT client = ClientRect();
+  const int rows = (ButtonCount() + columns_ - 1) / columns_;
+  const int columnWidth = std::max(1, static_cast<int>(client.right - client.left - 8) / columns_);
+  const int rowHeight = std::max(1, static_cast<int>(client.bottom - client.top) / std::max(rows, 1));
+  const int buttonHeight = std::min(rowHeight, std::max(17, -font_.Height() + 4));
+  for (int i = 0; i < ButtonCount(); ++i) {
+    const int column = i / rows, row = i % rows;
+    buttons_[static_cast<size_t>(i)]->SetBounds(client.left + 8 + column * columnWidth,
+                                                 client.top + row * rowHeight + (rowHeight - buttonHeight) / 2,
+                                                 columnWidth - 4, buttonHeight);
+  }
+}
+
+void TRadioGroup::ButtonClicked(TObject* sender) {
+  for (int i = 0; i < ButtonCount(); ++i)
+    if (buttons_[static_cast<size_t>(i)] == sender) itemIndex_ = i;
+  Click();
+}
+
+}  // namespace tk

@@ -68,3 +68,81 @@ class TTimer : public TComponent {
 };
 
 }  // namespace tk
+
+// ---------------------------------------------------------------------------------------------
+// Panel and radio group
+
+#include <memory>
+#include <vector>
+
+#include "StdCtrls.h"
+#include "Strings.h"
+
+namespace tk {
+
+enum class TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
+TK_ENUM(TPanelBevel, "bvNone", "bvLowered", "bvRaised", "bvSpace");
+
+// A container with bevels and a caption.
+class TPanel : public TCustomControl {
+  TK_CLASS(TPanel)
+ public:
+  explicit TPanel(TComponent* owner);
+  TPanelBevel BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TPanelBevel v) { bevelOuter_ = v; Invalidate(); }
+  TPanelBevel BevelInner() const { return bevelInner_; }
+  void SetBevelInner(TPanelBevel v) { bevelInner_ = v; Invalidate(); }
+  int BevelWidth() const { return bevelWidth_; }
+  void SetBevelWidth(int v) { bevelWidth_ = v < 1 ? 1 : v; Invalidate(); }
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment v) { alignment_ = v; Invalidate(); }
+  bool ParentBackground() const { return parentBackground_; }
+  void SetParentBackground(bool v) { parentBackground_ = v; Invalidate(); }
+  // Leaves the background unpainted: what is under the panel shows through.
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool v) { transparent_ = v; Invalidate(); }
+
+ protected:
+  void Paint() override;
+  void WndProc(TMessage& msg) override;
+
+ private:
+  TPanelBevel bevelOuter_ = TPanelBevel::bvRaised;
+  TPanelBevel bevelInner_ = TPanelBevel::bvNone;
+  int bevelWidth_ = 1;
+  TAlignment alignment_ = TAlignment::taCenter;
+  bool parentBackground_ = true;
+  bool transparent_ = false;
+};
+
+// A group box of radio buttons, one per line of Items, laid out in Columns.
+class TRadioGroup : public TGroupBox {
+  TK_CLASS(TRadioGroup)
+ public:
+  explicit TRadioGroup(TComponent* owner);
+  ~TRadioGroup() override;
+  TStrings& Items() { return *items_; }
+  TStrings* ItemsObject() const { return items_.get(); }
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int v);
+  int Columns() const { return columns_; }
+  void SetColumns(int v);
+  int ButtonCount() const { return static_cast<int>(buttons_.size()); }
+  TRadioButton* Buttons(int index) const { return buttons_.at(static_cast<size_t>(index)); }
+  void SetBounds(int left, int top, int width, int height) override;
+
+ protected:
+  void Loaded() override;
+  void FontChanged() override;
+
+ private:
+  void UpdateButtons();
+  void ArrangeButtons();
+  void ButtonClicked(TObject* sender);
+  std::unique_ptr<TStrings> items_;
+  std::vector<TRadioButton*> buttons_;
+  int itemIndex_ = -1;
+  int columns_ = 1;
+};
+
+}  // namespace tk

@@ -723,3 +723,133 @@ void TListBox::WndProc(TMessage& msg) {
 }
 
 }  // namespace tk
+
+// ---------------------------------------------------------------------------------------------
+// TCheckBox and TRadioButton
+
+namespace tk {
+
+const TClassInfo& TCheckBox::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TCheckBox", &TWinControl::StaticClass());
+    c.Property("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment);
+    c.Property("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed);
+    // State before Checked: a layout that gives both means the state.
+    c.Property("State", &TCheckBox::State, &TCheckBox::SetState);
+    c.Property("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked);
+    c.SetFactory([](TComponent* owner) { return new TCheckBox(owner); });
+    return c;
+  }();
+  return info;
+}
+
+TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
+  width_ = 97;
+  height_ = 17;
+  tabStop_ = true;
+  color_ = clBtnFace;
+}
+
+void TCheckBox::SetState(TCheckBoxState v) {
+  if (v == state_) return;
+  state_ = v;
+  if (HandleAllocated()) SendMessageW(handle_, BM_SETCHECK, static_cast<WPARAM>(v), 0);
+}
+
+void TCheckBox::SetAlignment(TAlignment v) {
+  if (v == alignment_) return;
+  alignment_ = v;
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TCheckBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.systemClassName = L"BUTTON";
+  // Not an automatic box: the control decides the next state, so that AllowGrayed is followed.
+  params.style |= BS_3STATE;
+  if (alignment_ == TAlignment::taLeftJustify) params.style |= BS_LEFTTEXT;
+}
+
+void TCheckBox::InitializeWnd() {
+  TWinControl::InitializeWnd();
+  SendMessageW(handle_, BM_SETCHECK, static_cast<WPARAM>(state_), 0);
+}
+
+void TCheckBox::Toggle() {
+  switch (state_) {
+    case TCheckBoxState::cbUnchecked:
+      SetState(TCheckBoxState::cbChecked);
+      break;
+    case TCheckBoxState::cbChecked:
+      SetState(allowGrayed_ ? TCheckBoxState::cbGrayed : TCheckBoxState::cbUnchecked);
+      break;
+    case TCheckBoxState::cbGrayed:
+      SetState(TCheckBoxState::cbUnchecked);
+      break;
+  }
+}
+
+void TCheckBox::WndProc(TMessage& msg) {
+  if (msg.Msg == CN_COMMAND && HIWORD(msg.WParam) == BN_CLICKED) {
+    Toggle();
+    Click();
+    return;
+  }
+  TWinControl::WndProc(msg);
+}
+
+const TClassInfo& TRadioButton::StaticClass() {
+  static const TClassInfo info = [] {
+    TClassInfo c("TRadioButton", &TWinControl::StaticClass());
+    c.Property("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment);
+    c.Property("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked);
+    c.SetFactory([](TComponent* owner) { return new TRadioButton(owner); });
+    return c;
+  }();
+  return info;
+}
+
+TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {
+  width_ = 113;
+  height_ = 17;
+  color_ = clBtnFace;
+}
+
+void TRadioButton::SetChecked(bool v) {
+  if (v == checked_) return;
+  checked_ = v;
+  tabStop_ = v;
+  if (HandleAllocated()) SendMessageW(handle_, BM_SETCHECK, v ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (!v || !parent_) return;
+  for (TControl* sibling : parent_->ControlList())
+    if (auto* radio = dynamic_cast<TRadioButton*>(sibling); radio && radio != this) radio->SetChecked(false);
+}
+
+void TRadioButton::SetAlignment(TAlignment v) {
+  if (v == alignment_) return;
+  alignment_ = v;
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TRadioButton::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.systemClassName = L"BUTTON";
+  params.style |= BS_RADIOBUTTON;
+  if (alignment_ == TAlignment::taLeftJustify) params.style |= BS_LEFTTEXT;
+}
+
+void TRadioButton::InitializeWnd() {
+  TWinControl::InitializeWnd();
+  SendMessageW(handle_, BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TRadioButton::WndProc(TMessage& msg) {
+  if (msg.Msg == CN_COMMAND && HIWORD(msg.WParam) == BN_CLICKED) {
+    SetChecked(true);
+    Click();
+    return;
+  }
+  TWinControl::WndProc(msg);
+}
+
+}  // namespace tk

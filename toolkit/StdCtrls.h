@@ -267,3 +267,60 @@ class TListBox : public TWinControl {
 };
 
 }  // namespace tk
+
+// ---------------------------------------------------------------------------------------------
+// Check box and radio button
+
+namespace tk {
+
+enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+TK_ENUM(TCheckBoxState, "cbUnchecked", "cbChecked", "cbGrayed");
+
+// A box the user ticks; with AllowGrayed a click passes through the grayed state too. Alignment
+// taLeftJustify puts the caption at the left of the box.
+class TCheckBox : public TWinControl {
+  TK_CLASS(TCheckBox)
+ public:
+  explicit TCheckBox(TComponent* owner);
+  TCheckBoxState State() const { return state_; }
+  void SetState(TCheckBoxState v);
+  bool Checked() const { return state_ == TCheckBoxState::cbChecked; }
+  void SetChecked(bool v) { SetState(v ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked); }
+  bool AllowGrayed() const { return allowGrayed_; }
+  void SetAllowGrayed(bool v) { allowGrayed_ = v; }
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment v);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+  void WndProc(TMessage& msg) override;
+
+ private:
+  void Toggle();
+  TCheckBoxState state_ = TCheckBoxState::cbUnchecked;
+  bool allowGrayed_ = false;
+  TAlignment alignment_ = TAlignment::taRightJustify;
+};
+
+// One of a set of choices: checking it unchecks the other radio buttons of its parent.
+class TRadioButton : public TWinControl {
+  TK_CLASS(TRadioButton)
+ public:
+  explicit TRadioButton(TComponent* owner);
+  bool Checked() const { return checked_; }
+  void SetChecked(bool v);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment v);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+  void WndProc(TMessage& msg) override;
+
+ private:
+  bool checked_ = false;
+  TAlignment alignment_ = TAlignment::taRightJustify;
+};
+
+}  // namespace tk
