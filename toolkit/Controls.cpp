@@ -423,6 +423,8 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) { brush_.SetColor(
 TWinControl::~TWinControl() {
   // Watchers let go first, while the window and WindowProc are still there (see ~TControl).
   SendFreeNotifications();
+  // By ~TControl this is no longer a windowed control, so the parent's tab list is left here.
+  if (parent_) std::erase(parent_->tabList_, this);
   // Children go with their parent, whoever owns them.
   while (!controls_.empty()) TComponent::Free(controls_.back());
   DestroyHandle();

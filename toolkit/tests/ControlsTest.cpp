@@ -207,6 +207,17 @@ TEST_F(ControlsTest, TabMovesTheFocusInTabOrder) {
   EXPECT_EQ(form->ActiveControl(), second);
 }
 
+TEST_F(ControlsTest, ControlDeletedDirectlyLeavesTheTabOrder) {
+  auto* kept = new TEdit(form);
+  kept->SetParent(form);
+  auto* deleted = new TButton(form);
+  deleted->SetParent(form);
+  delete deleted;
+  std::vector<TWinControl*> list;
+  form->GetTabOrderList(list);
+  EXPECT_EQ(list, std::vector<TWinControl*>{kept});
+}
+
 TEST_F(ControlsTest, KeyDownHandlerSeesKeysAndCanSwallowThem) {
   auto* edit = new TRichEdit(form);
   edit->SetParent(form);
