@@ -43,5 +43,4 @@ class TSkinButton : public TSkinControl {
 
  private:
   static bool ParentLookWanted(const tk::TComponent* control, const TSkinData* skin);
-  friend class TSkinSpeedButton;
 };
