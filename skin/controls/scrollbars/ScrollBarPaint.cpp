@@ -80,3 +80,14 @@ void PrepareBarBitmap(tk::TBitmap& bitmap, const TSkinData& skin, int width, int
   SetStretchBltMode(dc, COLORONCOLOR);
   FillColor(dc, RECT{0, 0, width, height}, skin.Colors[scButtonFace]);
 }
+
+void FillBarCorner(HDC dc, HWND wnd, tk::TColor colour) {
+  TBarReading horz, vert;
+  RECT window{};
+  if (!ReadScrollBar(wnd, sbkHorizontal, false, 0, horz) || !ReadScrollBar(wnd, sbkVertical, true, 0, vert) ||
+      !GetWindowRect(wnd, &window))
+    return;
+  RECT corner{vert.Rect.left, horz.Rect.top, vert.Rect.right, horz.Rect.bottom};
+  OffsetRect(&corner, -window.left, -window.top);
+  FillColor(dc, corner, colour);
+}

@@ -26,5 +26,7 @@ int BarThickness(const TSkinData& skin, int arrowSize);
 // Draws the bar's parts into dc, whose (0, 0) is the bar's start; `limit` is the room along the
 // axis (a thumb reaching past it is left out).
 void DrawBarParts(HDC dc, TSkinData& skin, const TBarLooks& looks, int thickness, int limit);
+// Fills the cell between a window's two bars (dc: the whole window) with the colour.
+void FillBarCorner(HDC dc, HWND wnd, tk::TColor colour);
 // A bitmap of the given size filled with the skin's face colour, ready for DrawBarParts.
 void PrepareBarBitmap(tk::TBitmap& bitmap, const TSkinData& skin, int width, int height);

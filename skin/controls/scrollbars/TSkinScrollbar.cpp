@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "ScrollBarPaint.h"
 #include "SkinMessages.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
@@ -203,12 +204,5 @@ void TSkinScrollbar::Draw(HDC dc, const RECT&) {
 
 void TSkinScrollbar::FillCorner(HDC dc) {
   if (!HorzBar || !VertBar || !HorzBar->Shown || !VertBar->Shown || !Handle || !SkinData) return;
-  TBarReading horz, vert;
-  RECT window{};
-  if (!ReadScrollBar(Handle, sbkHorizontal, false, 0, horz) || !ReadScrollBar(Handle, sbkVertical, true, 0, vert) ||
-      !GetWindowRect(Handle, &window))
-    return;
-  RECT corner{vert.Rect.left, horz.Rect.top, vert.Rect.right, horz.Rect.bottom};
-  OffsetRect(&corner, -window.left, -window.top);
-  FillColor(dc, corner, SkinData->Colors[scButtonFace]);
+  FillBarCorner(dc, Handle, SkinData->Colors[scButtonFace]);
 }

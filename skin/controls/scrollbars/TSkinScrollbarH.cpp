@@ -1,5 +1,6 @@
 #include "TSkinScrollbarH.h"
 
+#include "ScrollBarPaint.h"
 #include "WinSkinData.h"
 
 const tk::TClassInfo& TSkinScrollbarH::StaticClass() {
@@ -65,13 +66,6 @@ void TSkinScrollbarH::AfterMessage(tk::TMessage& msg) {
 void TSkinScrollbarH::Draw(HDC dc, const RECT&) {
   if (HorzBar) HorzBar->Invalidate();
   if (VertBar) VertBar->Invalidate();
-  if (!HorzBar || !VertBar || !HorzBar->Shown || !VertBar->Shown || !SkinData) return;
-  TBarReading horz, vert;
-  RECT window{};
-  if (!ReadScrollBar(Handle, sbkHorizontal, false, 0, horz) || !ReadScrollBar(Handle, sbkVertical, true, 0, vert) ||
-      !GetWindowRect(Handle, &window))
-    return;
-  RECT corner{vert.Rect.left, horz.Rect.top, vert.Rect.right, horz.Rect.bottom};
-  OffsetRect(&corner, -window.left, -window.top);
-  FillColor(dc, corner, SkinData->Colors[scButtonFace]);
+  if (!HorzBar || !VertBar || !HorzBar->Shown || !VertBar->Shown || !SkinData || !Handle) return;
+  FillBarCorner(dc, Handle, SkinData->Colors[scButtonFace]);
 }

@@ -144,6 +144,8 @@ TEST_F(ScrollCoverTest, ArrowsTrackAndThumbShowTheirFrames) {
   EXPECT_EQ(Pixel(POINT{horz.left + a / 2, y}), StripColour(1));
   EXPECT_EQ(Pixel(POINT{horz.right - a / 2, y}), StripColour(5));
   EXPECT_EQ(Pixel(POINT{horz.right - a - 2, y}), scroll_test::HorzTrackColour(1));
+  // The cell between the two bars in the face colour.
+  EXPECT_EQ(Pixel(POINT{cover.left + 2, horz.top + 2}), skin_test::TableColour(scButtonFace));
 }
 
 TEST_F(ScrollCoverTest, ArrowUnderTheMouseIsHot) {
