@@ -189,6 +189,24 @@ TEST_F(FlatComboTest, ANewWindowOfAnotherStyleGetsItsEditPartTakenOverToo) {
   EXPECT_EQ(PixelBecomes(wnd, b.x, b.y, ComboButtonColour(1)), ComboButtonColour(1));
 }
 
+TEST_F(FlatComboTest, ASimpleBoxKeepsItsListWindowAndADropDownBoxNone) {
+  auto* simple = MakeCombo(tk::TComboBoxStyle::csSimple);
+  TSkinComBox* painter = SkinCombo(simple);
+  ASSERT_NE(painter, nullptr);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetComboBoxInfo(simple->Handle(), &info));
+  EXPECT_EQ(painter->ListWindow, info.hwndList);
+  EXPECT_EQ(painter->EditChild, nullptr);
+  // No scroll painter for lists yet: the lists keep the platform's bars.
+  EXPECT_EQ(painter->ListScroll, nullptr);
+  auto* dropDown = Place<tk::TComboBox>(20, 100, ComboWidth, ComboHeight);
+  TSkinComBox* second = SkinCombo(dropDown);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->ListWindow, nullptr);
+  EXPECT_EQ(second->DropScroll, nullptr);
+}
+
 TEST_F(FlatComboTest, AMissingButtonElementLeavesTheBoxAsItIs) {
   auto* combo = MakeCombo();
   HWND wnd = combo->Handle();
