@@ -1,6 +1,17 @@
 #include "ComboListScroll.h"
 
-// The list scroll painters are not there yet: the lists keep the platform's scroll bars.
-TSkinControl* AttachComboDropScroll(tk::TComponent*, HWND, TSkinData*, TWinSkinForm*, tk::TCanvas*) { return nullptr; }
+#include "TComboxScrollBar.h"
+#include "TSkinScrollbarH.h"
 
-TSkinControl* AttachComboListScroll(tk::TComponent*, HWND, TSkinData*, TWinSkinForm*, tk::TCanvas*) { return nullptr; }
+TSkinControl* AttachComboDropScroll(tk::TComponent* owner, HWND list, TSkinData* skin, TWinSkinForm* form,
+                                    tk::TCanvas* canvas) {
+  return AttachComboListScrollBar(owner, list, skin, form, canvas);
+}
+
+TSkinControl* AttachComboListScroll(tk::TComponent* owner, HWND list, TSkinData* skin, TWinSkinForm* form,
+                                    tk::TCanvas* canvas) {
+  if (!list) return nullptr;
+  auto* painter = new TSkinScrollbarH(owner);
+  painter->AttachWindow(list, skin, form, canvas);
+  return painter;
+}

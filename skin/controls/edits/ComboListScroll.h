@@ -16,6 +16,6 @@ class TWinSkinForm;
 // A painter owned by `owner` attached to the drop-down list window, or null when there is none.
 TSkinControl* AttachComboDropScroll(tk::TComponent* owner, HWND list, TSkinData* skin, TWinSkinForm* form,
                                     tk::TCanvas* canvas);
-// Likewise for the always-shown list of a simple combo box.
+// Covers over the scroll bars of the always-shown list of a simple combo box.
 TSkinControl* AttachComboListScroll(tk::TComponent* owner, HWND list, TSkinData* skin, TWinSkinForm* form,
                                     tk::TCanvas* canvas);
