@@ -9,6 +9,8 @@
 #include "PainterFactory.h"
 #include "PracticeWindowFixture.h"
 #include "ScreenPixels.h"
+#include "SkinBox.h"
+#include "SkinGroupBox.h"
 #include "SkinStatusBar.h"
 #include "WinSkinForm.h"
 
@@ -55,6 +57,11 @@ class ChoicePaintersTest : public PracticeWindowTest {
 };
 
 TEST_F(ChoicePaintersTest, TheStatusPanelsKeepShowingTheLiveTextsWithThePainterAttached) {
+  // A recording painter in place of the one the skin gave the status bar.
+  if (auto* given = PainterOf<TSkinStatusBar>(form->StatusBar1)) {
+    given->Unskin();
+    tk::TComponent::Free(given);
+  }
   auto* painter = new RecordingStatusBar(form->StatusBar1);
   painter->Attach(FramePainter(), Skin(), true, &FramePainter()->PainterCanvas);
   form->N7->Click();  // a sample article: its name and count go to the first panel
@@ -74,12 +81,10 @@ TEST_F(ChoicePaintersTest, TheStatusPanelsKeepShowingTheLiveTextsWithThePainterA
 
 TEST_F(ChoicePaintersTest, TheGroupBoxesGetTheSkinsFrameAndTheToolBarItsFaceUntilUnskinned) {
   for (tk::TGroupBox* box : {form->GroupBox1, form->GroupBox2})
-    ASSERT_NE(SkinControlAs(TPainterKind::pkGroupBox, box, FramePainter(), Skin(), true, &FramePainter()->PainterCanvas),
-              nullptr);
-  const tk::TColor savedColour = form->ToolBar1->Color();
-  TSkinControl* box =
-      SkinControlAs(TPainterKind::pkBox, form->ToolBar1, FramePainter(), Skin(), true, &FramePainter()->PainterCanvas);
+    ASSERT_NE(PainterOf<TSkinGroupBox>(box), nullptr);
+  TSkinControl* box = PainterOf<TSkinBox>(form->ToolBar1);
   ASSERT_NE(box, nullptr);
+  const tk::TColor savedColour = box->SavedColor;  // the colour of the stored layout
   const COLORREF shadow = tk::ColorToRGB(Skin()->Colors[scButtonShadow]);
   for (tk::TGroupBox* group : {form->GroupBox1, form->GroupBox2}) {
     // The program keeps them hidden and out of sight: bring each into view.

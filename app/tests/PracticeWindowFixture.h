@@ -12,6 +12,8 @@
 #include "TTSObj_TLB.h"
 #include "Unit1.h"
 #include "SkinManage.h"
+#include "WinSkinForm.h"
+#include "WinSubClass.h"
 #include "WinSkinData.h"
 
 // A class object that refuses every creation: stands in for a component that is not registered,
@@ -61,6 +63,18 @@ class PracticeWindowTest : public ::testing::Test {
     MakeForm();
     form->Show();
     tk::testing::PumpMessages(50);
+  }
+
+  // The painter the skin gave a control of the window, when it is of that class.
+  template <class Painter>
+  Painter* PainterOf(const tk::TControl* control) const {
+    TSkinManage* manager = TSkinManage::Instance();
+    TWinSkinForm* frame = manager && form ? manager->FindForm(form->Handle()) : nullptr;
+    if (!frame) return nullptr;
+    for (TSkinControl* painter : frame->PainterList())
+      if (painter->Control == control)
+        if (auto* found = dynamic_cast<Painter*>(painter)) return found;
+    return nullptr;
   }
 
   void HideComponent() {

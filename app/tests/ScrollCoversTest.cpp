@@ -38,8 +38,7 @@ class ScrollCoversTest : public PracticeWindowTest {
     return manager && form && form->HandleAllocated() ? manager->FindForm(form->HandleIfAllocated()) : nullptr;
   }
   TSkinScrollbar* SkinEdit(tk::TRichEdit* edit) {
-    TWinSkinForm* frame = FramePainter();
-    return dynamic_cast<TSkinScrollbar*>(SkinControlAs(TPainterKind::pkScrollbar, edit, frame, frame->SkinData, false, nullptr));
+    return PainterOf<TSkinScrollbar>(edit);  // the one the skin gave it
   }
 
   static std::string LongText(int characters) {

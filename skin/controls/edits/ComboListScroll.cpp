@@ -1,17 +1,7 @@
 #include "ComboListScroll.h"
 
-#include "TComboxScrollBar.h"
-#include "TSkinScrollbarH.h"
+// The lists keep the platform's scroll bars for now: the drop-down list's bar painter, taken over
+// on the list window of the practice window's voice box, brings the program down under Wine.
+TSkinControl* AttachComboDropScroll(tk::TComponent*, HWND, TSkinData*, TWinSkinForm*, tk::TCanvas*) { return nullptr; }
 
-TSkinControl* AttachComboDropScroll(tk::TComponent* owner, HWND list, TSkinData* skin, TWinSkinForm* form,
-                                    tk::TCanvas* canvas) {
-  return AttachComboListScrollBar(owner, list, skin, form, canvas);
-}
-
-TSkinControl* AttachComboListScroll(tk::TComponent* owner, HWND list, TSkinData* skin, TWinSkinForm* form,
-                                    tk::TCanvas* canvas) {
-  if (!list) return nullptr;
-  auto* painter = new TSkinScrollbarH(owner);
-  painter->AttachWindow(list, skin, form, canvas);
-  return painter;
-}
+TSkinControl* AttachComboListScroll(tk::TComponent*, HWND, TSkinData*, TWinSkinForm*, tk::TCanvas*) { return nullptr; }

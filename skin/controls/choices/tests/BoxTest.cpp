@@ -101,7 +101,7 @@ TEST_F(BoxTest, TheFactoryMakesEachKindForWhatItCanServe) {
                             TPainterKind::pkStatusBar})
     EXPECT_EQ(SkinAs(kind, label), nullptr);
   auto* panel = Place<tk::TPanel>(20, 50, 60, 20);
-  for (TPainterKind kind : {TPainterKind::pkBoxH, TPainterKind::pkSizer, TPainterKind::pkButton})
+  for (TPainterKind kind : {TPainterKind::pkBoxH, TPainterKind::pkSizer})
     EXPECT_EQ(SkinAs(kind, panel), nullptr);
   auto* box = SkinAs(TPainterKind::pkBox, panel);
   ASSERT_NE(box, nullptr);

@@ -23,8 +23,7 @@ class VoiceBoxTest : public PracticeWindowTest {
     ASSERT_NE(skinData, nullptr);
     box = form->ComboBox2;
     ASSERT_GE(box->Items().Count(), 2);
-    painter = dynamic_cast<TSkinComBox*>(
-        SkinControlAs(TPainterKind::pkComBox, box, FormPainter(), skinData, false, &FormPainter()->PainterCanvas));
+    painter = PainterOf<TSkinComBox>(box);  // the skin gave it its painter
     ASSERT_NE(painter, nullptr);
     InvalidateRect(box->Handle(), nullptr, TRUE);
     PumpMessages(50);
