@@ -79,12 +79,9 @@ TEST_F(ChoicePaintersTest, TheStatusPanelsKeepShowingTheLiveTextsWithThePainterA
   EXPECT_NE(form->StatusBar1->Panel(0)->Text(), first);
 }
 
-TEST_F(ChoicePaintersTest, TheGroupBoxesGetTheSkinsFrameAndTheToolBarItsFaceUntilUnskinned) {
+TEST_F(ChoicePaintersTest, TheGroupBoxesGetTheSkinsFrame) {
   for (tk::TGroupBox* box : {form->GroupBox1, form->GroupBox2})
     ASSERT_NE(PainterOf<TSkinGroupBox>(box), nullptr);
-  TSkinControl* box = PainterOf<TSkinBox>(form->ToolBar1);
-  ASSERT_NE(box, nullptr);
-  const tk::TColor savedColour = box->SavedColor;  // the colour of the stored layout
   const COLORREF shadow = tk::ColorToRGB(Skin()->Colors[scButtonShadow]);
   for (tk::TGroupBox* group : {form->GroupBox1, form->GroupBox2}) {
     // The program keeps them hidden and out of sight: bring each into view.
@@ -96,9 +93,6 @@ TEST_F(ChoicePaintersTest, TheGroupBoxesGetTheSkinsFrameAndTheToolBarItsFaceUnti
     EXPECT_EQ(At(wnd, 1, 24), shadow) << group->Name();
     EXPECT_EQ(At(wnd, 0, 24), tk::ColorToRGB(Skin()->Colors[scButtonFace])) << group->Name();
   }
-  EXPECT_EQ(form->ToolBar1->Color(), Skin()->Colors[scButtonFace]);
-  box->Unskin();
-  EXPECT_EQ(form->ToolBar1->Color(), savedColour);
 }
 
 }  // namespace

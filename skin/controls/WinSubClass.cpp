@@ -344,7 +344,7 @@ void TSkinControl::ForwardMouseDown(const tk::TMessage& msg) {
     if (Handle) ::ScreenToClient(Handle, &p);
     else p = Control->ScreenToClient(p);
   }
-  Control->MouseDown(tk::TMouseButton::mbLeft, tk::KeysToShiftState(msg.WParam), p.x, p.y);
+  RunControlCode([&] { Control->MouseDown(tk::TMouseButton::mbLeft, tk::KeysToShiftState(msg.WParam), p.x, p.y); });
 }
 
 void TSkinControl::SetParentBackground(bool on) {

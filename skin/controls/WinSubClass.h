@@ -119,6 +119,21 @@ class TSkinControl : public tk::TComponent, private TWindowSubclass::Target {
 
  protected:
   void Notification(tk::TComponent* component, tk::TOperation operation) override;
+  // Runs the control's own code on the painter's behalf (its click, its mouse-down handler): a
+  // failure there reaches the toolkit as if the control's own procedure had raised it, instead of
+  // being swallowed with the painter's own failures.
+  template <class Code>
+  void RunControlCode(Code&& code) {
+    if (!FControlFailure) {
+      code();
+      return;
+    }
+    try {
+      code();
+    } catch (...) {
+      *FControlFailure = std::current_exception();
+    }
+  }
 
  private:
   LRESULT SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -138,7 +138,7 @@ void TSkinButton::AfterMessage(tk::TMessage& msg) {
 
 void TSkinButton::ClickNow() {
   if (Control) {
-    Control->Click();
+    RunControlCode([this] { Control->Click(); });
     return;
   }
   if (!Handle) return;
