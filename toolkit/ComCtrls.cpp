@@ -1,4 +1,5 @@
 #include "ComCtrls.h"
+#include "WindowTextLines.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -277,31 +278,9 @@ void TStatusBar::WndProc(TMessage& msg) {
 // ---------------------------------------------------------------------------------------------
 // TRichEdit
 
-// The lines of a rich edit, read from and written to the control's text.
-class TRichEdit::RichLines : public TStrings {
+class TRichEdit::RichLines : public TWindowTextLines {
  public:
-  explicit RichLines(TRichEdit& owner) : owner_(owner) {}
-  void Refresh() {
-    loading_ = true;
-    SetText(owner_.GetText());
-    loading_ = false;
-  }
-
- protected:
-  void Changed() override {
-    if (loading_) return;
-    std::string text;
-    for (size_t i = 0; i < items_.size(); ++i) {
-      if (i) text += "\r\n";
-      text += items_[i];
-    }
-    owner_.SetText(text);
-    TStrings::Changed();
-  }
-
- private:
-  TRichEdit& owner_;
-  bool loading_ = false;
+  using TWindowTextLines::TWindowTextLines;
 };
 
 const TClassInfo& TTextAttributes::StaticClass() {

@@ -1,4 +1,5 @@
 #include "StdCtrls.h"
+#include "WindowTextLines.h"
 
 #include <commctrl.h>
 
@@ -506,31 +507,9 @@ void TScrollBar::WndProc(TMessage& msg) {
 // ---------------------------------------------------------------------------------------------
 // TMemo
 
-// The lines of a memo: read from its window, written back as one text.
-class TMemo::MemoLines : public TStrings {
+class TMemo::MemoLines : public TWindowTextLines {
  public:
-  explicit MemoLines(TMemo& owner) : owner_(owner) {}
-  void Refresh() {
-    loading_ = true;
-    SetText(owner_.GetText());
-    loading_ = false;
-  }
-
- protected:
-  void Changed() override {
-    if (loading_) return;
-    std::string text;
-    for (size_t i = 0; i < items_.size(); ++i) {
-      if (i) text += "\r\n";
-      text += items_[i];
-    }
-    owner_.SetText(text);
-    TStrings::Changed();
-  }
-
- private:
-  TMemo& owner_;
-  bool loading_ = false;
+  using TWindowTextLines::TWindowTextLines;
 };
 
 const TClassInfo& TMemo::StaticClass() {
