@@ -22,6 +22,12 @@ enum class TPainterKind {
   pkEdit, pkComBox, pkComBoxEx, pkDateTime,
   // check boxes, radio buttons, group boxes, panels, status bars
   pkCheckBox, pkRadioButton, pkGroupBox, pkBox, pkBoxH, pkSizer, pkStatusBar,
+  // tab strips and their pages
+  pkTab, pkPageControl, pkTab31, pkTabBtn, pkTabSheet, pkAdvPage,
+  // headers, list views, up-down buttons
+  pkHeader, pkListView, pkUpDown, pkUpDownEmbedded, pkUpDownHorz,
+  // track bars, progress bars, media players, controls that take pictures for their marks
+  pkTrackBar, pkProgress, pkMediaPlayer, pkObjImageCheck, pkObjImageRadio, pkObjImageGlyph,
 };
 
 // A painter owned by the control, attached to it (the form painter lists it). Null when the
@@ -48,3 +54,15 @@ TSkinControl* MakeChoicePainter(TPainterKind kind, tk::TControl* control, TWinSk
                                 bool recolour, tk::TCanvas* canvas);
 TSkinControl* MakeChoiceWindowPainter(TPainterKind kind, HWND wnd, TWinSkinForm* form, TSkinData* skin,
                                       tk::TCanvas* canvas);
+TSkinControl* MakeTabPainter(TPainterKind kind, tk::TControl* control, TWinSkinForm* form, TSkinData* skin,
+                             bool recolour, tk::TCanvas* canvas);
+TSkinControl* MakeTabWindowPainter(TPainterKind kind, HWND wnd, TWinSkinForm* form, TSkinData* skin,
+                                   tk::TCanvas* canvas);
+TSkinControl* MakeListPainter(TPainterKind kind, tk::TControl* control, TWinSkinForm* form, TSkinData* skin,
+                              bool recolour, tk::TCanvas* canvas);
+TSkinControl* MakeListWindowPainter(TPainterKind kind, HWND wnd, TWinSkinForm* form, TSkinData* skin,
+                                    tk::TCanvas* canvas);
+TSkinControl* MakeRangePainter(TPainterKind kind, tk::TControl* control, TWinSkinForm* form, TSkinData* skin,
+                               bool recolour, tk::TCanvas* canvas);
+TSkinControl* MakeRangeWindowPainter(TPainterKind kind, HWND wnd, TWinSkinForm* form, TSkinData* skin,
+                                     tk::TCanvas* canvas);

@@ -1,0 +1,7 @@
+#include "GalleryPages.h"
+
+namespace gallery {
+
+void BuildListsPage(tk::TComponent*, tk::TWinControl*) {}
+
+}  // namespace gallery
