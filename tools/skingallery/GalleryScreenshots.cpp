@@ -83,6 +83,8 @@ bool WriteScreenshots(TGalleryForm& form, const std::wstring& dir,
     return false;
   }
   const int shown = form.ActivePage();
+  // The mouse away from the window: no control shows its hot look.
+  SetCursorPos(0, 0);
   HWND wnd = form.Handle();
   bool ok = true;
   int index = 0;
