@@ -1,10 +1,13 @@
 // Tolvane: dictation typing practice.
 #include <windows.h>
 
+#include <cwchar>
+
 #include "Application.h"
 #include "ClassRegistration.h"
-#include "Unit1.h"
+#include "SkinArgument.h"
 #include "SkinManage.h"
+#include "Unit1.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   tk::TApplication application;
@@ -13,7 +16,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   tk::RegisterToolkitClasses();
   RegisterSkinRuntime();
   try {
-    application.CreateForm<TForm1>();
+    TForm1* form = application.CreateForm<TForm1>();
+    // The shell splits the line only when a skin is named, so that a plain start loads no more.
+    const wchar_t* line = GetCommandLineW();
+    if (std::wcsstr(line, L"--skin")) ApplySkinFile(*form, SkinFileArgument(CommandLineArguments(line)));
   } catch (...) {
     // A layout that cannot be read stops the program with its message (the line it names).
     application.HandleException(std::current_exception());
