@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Builds the Windows program and runs it under Wine. With a DISPLAY the window appears there;
 # without one it runs on a private Xvfb, a screenshot is saved as PNG and its path printed.
-#   scripts/run.sh [--screenshot FILE] [--seconds N]
+#   scripts/run.sh [--screenshot FILE] [--seconds N] [--skin SKIN_FILE]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 shot="$root/build/windows/screenshot.png"
 seconds=3
+app_args=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --screenshot) shot="$2"; shift 2 ;;
     --seconds) seconds="$2"; shift 2 ;;
-    *) echo "usage: scripts/run.sh [--screenshot FILE] [--seconds N]" >&2; exit 2 ;;
+    --skin) app_args=(--skin "$(realpath "$2")"); shift 2 ;;
+    *) echo "usage: scripts/run.sh [--screenshot FILE] [--seconds N] [--skin SKIN_FILE]" >&2; exit 2 ;;
   esac
 done
 
@@ -40,10 +42,10 @@ if [ -f "$bin/TTSObj.dll" ]; then
 fi
 
 if [ "$headless" = 0 ]; then
-  exec "${wine_run[@]}" "$bin/Tolvane.exe"
+  exec "${wine_run[@]}" "$bin/Tolvane.exe" "${app_args[@]}"
 fi
 
-"${wine_run[@]}" "$bin/Tolvane.exe" &
+"${wine_run[@]}" "$bin/Tolvane.exe" "${app_args[@]}" &
 app=$!
 # Wait for the window to be shown (the first start of a prefix takes a while), then let it paint.
 for _ in $(seq 1 120); do
