@@ -1,8 +1,10 @@
 // Screenshots of every page, for the default skin and for skins that lack most elements: one
 // decodable PNG per page showing the window as the skin painted it.
+#include "ComCtrls.h"
 #include "GalleryFixture.h"
 #include "GalleryPages.h"
 #include "PngFile.h"
+#include "ScreenPixels.h"
 #include "SolidSkin.h"
 
 namespace {
@@ -102,4 +104,20 @@ TEST_F(GalleryTest, AFolderThatCannotBeMadeIsAnErrorWithItsName) {
   std::string why;
   EXPECT_TRUE(WriteAll(*form, blocker / "shots", why).empty());
   EXPECT_NE(why.find("cannot make the folder"), std::string::npos) << why;
+}
+
+TEST_F(GalleryTest, ASkinOpenedWhileRunningRepaintsTheWindow) {
+  Open();
+  ASSERT_TRUE(skinned);
+  const std::filesystem::path file = TemporaryFile("reopened.skin", skin_test::PackSolidSkin());
+  form->UseSkinFile(file.wstring());
+  EXPECT_EQ(form->Skin()->SkinName, "Solid test skin");
+  EXPECT_NE(form->StatusBar()->PanelTextShown(1).find("Solid test skin"), std::string::npos);
+  HWND wnd = form->Handle();
+  SetForegroundWindow(wnd);
+  RECT window{};
+  GetWindowRect(wnd, &window);
+  const int width = window.right - window.left;
+  EXPECT_TRUE(tk::testing::PumpUntil(
+      [&] { return skin_test::WindowPixel(wnd, width / 2 + 40, 1) == skin_test::BorderColour(3, 1); }, 5000));
 }
