@@ -108,7 +108,7 @@ void TGalleryForm::BuildToolBar() {
     button->SetParent(toolBar_);
     button->SetBounds(left, 3, 24, 24);
     button->SetFlat(true);
-    button->SetGlyph(MakeGlyph(specs[i].Glyph).get());
+    GiveGlyph(*button, specs[i].Glyph);
     button->SetHint(specs[i].Hint);
     button->SetShowHint(true);
     button->SetEnabled(specs[i].Enabled);

@@ -108,7 +108,30 @@ void Draw(HDC dc, TGlyph glyph) {
   }
 }
 
+// The disabled look: every drawn pixel a light grey of its brightness.
+COLORREF Greyed(COLORREF c) {
+  if (c == Ground) return c;
+  const int luma = (GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11) / 100;
+  const int grey = 120 + luma * 100 / 255;
+  return RGB(grey, grey, grey);
+}
+
 }  // namespace
+
+std::unique_ptr<tk::TBitmap> MakeGlyphStrip(TGlyph glyph) {
+  const std::unique_ptr<tk::TBitmap> single = MakeGlyph(glyph);
+  auto strip = std::make_unique<tk::TBitmap>(2 * Size, Size, tk::TPixelFormat::pf24bit);
+  HDC dc = strip->Canvas().Handle();
+  for (int y = 0; y < Size; ++y)
+    for (int x = 0; x < Size; ++x) {
+      const COLORREF c = single->PixelAt(x, y);
+      SetPixel(dc, x, y, c);
+      SetPixel(dc, Size + x, y, Greyed(c));
+    }
+  GdiFlush();
+  strip->SetTransparent(true);
+  return strip;
+}
 
 std::unique_ptr<tk::TBitmap> MakeGlyph(TGlyph glyph) {
   auto bitmap = std::make_unique<tk::TBitmap>(Size, Size, tk::TPixelFormat::pf24bit);

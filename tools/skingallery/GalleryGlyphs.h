@@ -14,5 +14,14 @@ enum class TGlyph { Open, Camera, Back, Forward, Info, Stop, Tick, Bold, Italic,
 
 // A 16 x 16 glyph.
 std::unique_ptr<tk::TBitmap> MakeGlyph(TGlyph glyph);
+// Two 16 x 16 frames side by side: the glyph, then its greyed look for a disabled button.
+std::unique_ptr<tk::TBitmap> MakeGlyphStrip(TGlyph glyph);
+
+// Gives a bit button or speed button the glyph with its disabled frame.
+template <class Button>
+void GiveGlyph(Button& button, TGlyph glyph) {
+  button.SetGlyph(MakeGlyphStrip(glyph).get());
+  button.SetNumGlyphs(2);
+}
 
 }  // namespace gallery

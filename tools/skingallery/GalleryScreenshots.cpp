@@ -25,7 +25,16 @@ void Repaint(HWND wnd) {
   RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+BOOL CALLBACK TellMouseLeft(HWND child, LPARAM) {
+  SendMessageW(child, WM_MOUSELEAVE, 0, 0);
+  return TRUE;
+}
+
 bool Capture(HWND wnd, const std::filesystem::path& file, std::string& why) {
+  // A control that was under the pointer when the window appeared may never hear that the pointer
+  // went away (the platform under Xvfb does not always say so): tell them all, so that none shows
+  // its hot look in the picture.
+  EnumChildWindows(wnd, TellMouseLeft, 0);
   SetForegroundWindow(wnd);
   BringWindowToTop(wnd);
   Repaint(wnd);

@@ -21,6 +21,9 @@ void PrintWritten(const std::wstring& path) {
 }
 
 int TakeScreenshots(gallery::TGalleryForm& form, const std::wstring& dir) {
+  // The mouse off the window before it appears, so that no control starts out hot.
+  SetCursorPos(0, 0);
+  gallery::RunMessagesFor(100);
   form.Show();
   if (!gallery::WaitUntilSkinned(form, 10000))
     std::fprintf(stderr, "skingallery: the skin did not take the window over; unskinned screenshots follow\n");

@@ -56,7 +56,7 @@ void BitButtons(tk::TComponent* owner, tk::TWinControl* page, int x) {
   for (const auto& row : rows) {
     auto* button = Place<tk::TBitBtn>(owner, page, x, y, ButtonWidth, row.height);
     button->SetCaption(row.caption);
-    button->SetGlyph(MakeGlyph(row.glyph).get());
+    GiveGlyph(*button, row.glyph);
     button->SetLayout(row.layout);
     button->SetEnabled(row.enabled);
     y += row.height + 9;
@@ -65,7 +65,7 @@ void BitButtons(tk::TComponent* owner, tk::TWinControl* page, int x) {
 
 tk::TSpeedButton* SpeedButton(tk::TComponent* owner, tk::TWinControl* page, int x, int y, TGlyph glyph) {
   auto* button = Place<tk::TSpeedButton>(owner, page, x, y, 26, 26);
-  button->SetGlyph(MakeGlyph(glyph).get());
+  GiveGlyph(*button, glyph);
   return button;
 }
 
@@ -100,7 +100,7 @@ void SpeedButtons(tk::TComponent* owner, tk::TWinControl* page, int x) {
   y += RowHeight + 4;
   auto* captioned = Place<tk::TSpeedButton>(owner, page, x, y, ButtonWidth, 26);
   captioned->SetCaption("Open...");
-  captioned->SetGlyph(MakeGlyph(TGlyph::Open).get());
+  GiveGlyph(*captioned, TGlyph::Open);
   y += RowHeight + 20;
 
   AddHeading(owner, page, x, y, "Menu button");
