@@ -62,6 +62,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     std::fprintf(stderr, "skingallery: %s\n%s\n", args.Error.c_str(), gallery::GalleryUsage);
     return 2;
   }
+  if (!args.SkinFile.empty() && GetFileAttributesW(args.SkinFile.c_str()) == INVALID_FILE_ATTRIBUTES)
+    std::fprintf(stderr, "skingallery: no file %s; the default skin is used\n", tk::WideToUtf8(args.SkinFile).c_str());
   tk::TApplication application;
   application.Initialize();
   application.SetTitle("Tolvane Skin Gallery");
