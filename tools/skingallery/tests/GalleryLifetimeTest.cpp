@@ -1,6 +1,7 @@
 // Opening and closing the gallery leaves nothing behind.
 #include "ComCtrls.h"
 #include "GalleryFixture.h"
+#include "Menus.h"
 
 TEST_F(GalleryTest, OpeningAndClosingTheGalleryFiftyTimesKeepsHandleCountsFlat) {
   // One round first, every page shown: what the platform and the manager make once (fonts, window
@@ -27,7 +28,7 @@ TEST_F(GalleryTest, OpeningAndClosingTheGalleryFiftyTimesKeepsHandleCountsFlat) 
   EXPECT_EQ(tk::testing::ThreadWindowCount(), windows);
 }
 
-TEST_F(GalleryTest, TheViewMenuAndTheBookShowOnePageAtATime) {
+TEST_F(GalleryTest, TheBookShowsOnePageAtATime) {
   Open();
   for (int i = 0; i < form->PageCount(); ++i) {
     form->ShowPage(i);
@@ -37,5 +38,16 @@ TEST_F(GalleryTest, TheViewMenuAndTheBookShowOnePageAtATime) {
     EXPECT_TRUE(form->Page(i)->Visible());
     EXPECT_TRUE(IsWindowVisible(form->Page(i)->Handle()));
     EXPECT_EQ(form->StatusBar()->PanelTextShown(0), "Page: " + form->PageTitle(i));
+  }
+}
+
+TEST_F(GalleryTest, TheViewMenuChoosesThePageAndMarksIt) {
+  Open();
+  tk::TMenuItem* view = form->Menu()->Items()->Items(1);
+  ASSERT_EQ(view->Count(), form->PageCount());
+  for (int i = form->PageCount() - 1; i >= 0; --i) {
+    view->Items(i)->Click();
+    EXPECT_EQ(form->ActivePage(), i);
+    for (int k = 0; k < view->Count(); ++k) EXPECT_EQ(view->Items(k)->Checked(), k == i) << i << " " << k;
   }
 }
