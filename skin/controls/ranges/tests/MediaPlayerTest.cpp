@@ -1,10 +1,12 @@
 // Media players: the panel lies over the control and follows it, draws the buttons from the skin
-// and the program's glyphs, and passes a click on only when it is released over the same button.
+// and the program's glyphs, and passes a click on only when it is released over the same button;
+// handle counts stay flat over many steps, repaints and clicks of the family's painters.
 #include <windows.h>
 
 #include <vector>
 
 #include "MediaPlayer.h"
+#include "Ranges.h"
 #include "RangesFixture.h"
 #include "SkinMP.h"
 #include "WMediaPlayer.h"
@@ -150,6 +152,35 @@ TEST_F(MediaPlayerTest, WithoutTheButtonsImageThePanelStillDrawsFaceAndGlyphs) {
   EXPECT_EQ(RangesTest::At(panel, 3, 3), Face());
   // Every button is coloured unless the control says otherwise.
   EXPECT_EQ(PixelNow(panel, Column / 2, PlayerH / 2), RGB(0, 160, 0));
+}
+
+TEST_F(MediaPlayerTest, ManyStepsRepaintsAndClicksLeaveHandleCountsFlat) {
+  Start();
+  auto* player = Player();
+  auto* progress = Place<tk::TProgressBar>(20, 80, 200, 18);
+  auto* track = Place<tk::TTrackBar>(20, 120, 200, 45);
+  TSkinMP* painter = Skin(player);
+  ASSERT_NE(painter, nullptr);
+  ASSERT_NE(SkinAs(TPainterKind::pkProgress, progress), nullptr);
+  ASSERT_NE(SkinAs(TPainterKind::pkTrackBar, track), nullptr);
+  HWND panel = painter->Panel()->Handle();
+  auto cycle = [&](int i) {
+    progress->SetPosition(i % 101);
+    UpdateWindow(progress->Handle());
+    Redraw(track->Handle());
+    SendMessageW(panel, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    SendMessageW(panel, WM_LBUTTONUP, 0, At(5, 5));
+    UpdateWindow(panel);
+  };
+  cycle(0);
+  tk::testing::PumpMessages(20);
+  const int gdi = tk::testing::GdiObjectCount(), windows = tk::testing::ThreadWindowCount();
+  const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  for (int i = 1; i <= 1000; ++i) cycle(i);
+  tk::testing::PumpMessages(20);
+  EXPECT_EQ(tk::testing::GdiObjectCount(), gdi);
+  EXPECT_EQ(tk::testing::ThreadWindowCount(), windows);
+  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
 }
 
 }  // namespace
