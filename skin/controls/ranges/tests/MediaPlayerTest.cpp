@@ -101,10 +101,22 @@ TEST_F(MediaPlayerTest, AClickReachesTheControlOnlyWhenReleasedOverTheSameButton
   EXPECT_EQ(clicks[0], tk::TMPBtnType::btStop);
   EXPECT_EQ(painter->Panel()->PressedButton(), -1);
 
-  // Pressed on play, released on pause: nothing.
+  // Pressed on play, released on pause: the control sees the press and never the release.
+  skin_test::MessageRecorder control(player->Handle());
   SendMessageW(panel, WM_LBUTTONDOWN, MK_LBUTTON, At(5, y));
   SendMessageW(panel, WM_LBUTTONUP, 0, At(Column + 5, y));
   EXPECT_EQ(clicks.size(), 1u);
+  EXPECT_EQ(control.Count(WM_LBUTTONDOWN), 1);
+  EXPECT_EQ(control.Count(WM_LBUTTONUP), 0);
+  // Pressed and released on next: both.
+  control.Clear();
+  SendMessageW(panel, WM_LBUTTONDOWN, MK_LBUTTON, At(3 * Column + 2, y));
+  SendMessageW(panel, WM_LBUTTONUP, 0, At(3 * Column + 8, y));
+  EXPECT_EQ(control.Count(WM_LBUTTONDOWN), 1);
+  ASSERT_EQ(control.Count(WM_LBUTTONUP), 1);
+  EXPECT_EQ(control.Entries().back().lParam, At(3 * Column + 8, y));
+  ASSERT_EQ(clicks.size(), 2u);
+  EXPECT_EQ(clicks[1], tk::TMPBtnType::btNext);
 }
 
 TEST_F(MediaPlayerTest, WhilePressedTheButtonShowsItsPressedFrame) {
