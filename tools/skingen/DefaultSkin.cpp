@@ -657,9 +657,6 @@ std::vector<TSkinPicture> DrawDefaultSkin() {
       {"extraimages.bmp", ExtraImages()},
       {"trackthumbh.bmp", TrackThumbH()},
       {"trackbot.bmp", TrackBot()},
-      {"trackthumbv.bmp", TrackThumbV()},
-      {"track.bmp", TrackChannel(false)},
-      {"trackvert.bmp", TrackChannel(true)},
       {"mdibutton.bmp", MdiButton()},
       {"spin.bmp", Spin()},
       {"spinarrow.bmp", SpinArrows(false)},
@@ -674,5 +671,8 @@ std::vector<TSkinPicture> DrawDefaultSkin() {
       {"frametop.bmp", FrameTop()},
       {"framebottom.bmp", FrameBottom()},
       {"mincaption.bmp", MinCaption()},
+      {"trackthumbv.bmp", TrackThumbV()},
+      {"track.bmp", TrackChannel(false)},
+      {"trackvert.bmp", TrackChannel(true)},
   };
 }
