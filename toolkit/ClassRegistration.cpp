@@ -7,6 +7,9 @@
 #include "Forms.h"
 #include "Menus.h"
 #include "StdCtrls.h"
+#include "Ranges.h"
+#include "MediaPlayer.h"
+#include "PictureMarks.h"
 
 namespace tk {
 
@@ -23,6 +26,9 @@ void RegisterToolkitClasses() {
   RegisterComponentClass(TDateTimePicker::StaticClass());
   for (const TClassInfo* info : {&TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TPanel::StaticClass(),
                                  &TRadioGroup::StaticClass()})
+    RegisterComponentClass(*info);
+  for (const TClassInfo* info : {&TTrackBar::StaticClass(), &TProgressBar::StaticClass(), &TMediaPlayer::StaticClass(),
+                                 &TRzCheckBox::StaticClass(), &TRzRadioButton::StaticClass(), &TcxCheckBox::StaticClass()})
     RegisterComponentClass(*info);
 }
 

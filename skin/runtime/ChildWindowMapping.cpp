@@ -74,7 +74,8 @@ const TWindowRule WindowRules[] = {
      [](TWindowDecision& d, LONG_PTR, TSkinControlTypes) { d.Painter = TPainterKind::pkComBox; }},
     {"tbutton", [](auto cls, LONG_PTR, auto m) { return cls == "tbutton" && m.Contains(T::xcButton); },
      [](TWindowDecision& d, LONG_PTR, TSkinControlTypes) { d.Painter = TPainterKind::pkButton; }},
-    // "tprogressbar": progress painter — with the progress painters.
+    {"tprogressbar", [](auto cls, LONG_PTR, auto) { return cls == "tprogressbar"; },
+     [](TWindowDecision& d, LONG_PTR, TSkinControlTypes) { d.Painter = TPainterKind::pkProgress; }},
     {"silentpanel", [](auto cls, LONG_PTR, auto) { return cls == "tsilentpaintpanel"; },
      [](TWindowDecision& d, LONG_PTR, TSkinControlTypes) { d.ButtonFaceColour = true; }},
     // "systabcontrol32" (xcTab, style without 0x2000): tab painter — with the tab painters.

@@ -61,16 +61,25 @@ const TRule Rules[] = {
     {"mvcpanel", [](const TRuleInput& in) { return in.Upper == "TMVCPANEL"; },
      [](TControlDecision& d, const TRuleInput&) { d.Children = TChildVisit::After; }},
     // "TUPDOWN", "TSPINBUTTON" (xcSpin): up-down painter — with the up-down painters.
-    // "TMEDIAPLAYER" (xcButton): media player painter — with the media player painters.
+    {"mediaplayer", [](const TRuleInput& in) { return in.Upper == "TMEDIAPLAYER" && in.Has(T::xcButton); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkMediaPlayer); }},
+    {"trackbar", [](const TRuleInput& in) { return in.Is({"TTrackBar"}) && in.Has(T::xcTrackBar); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkTrackBar); }},
+    {"progressbar", [](const TRuleInput& in) { return in.Is({"TProgressBar"}) && in.Has(T::xcProgress); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkProgress); }},
     {"dbnavigator", [](const TRuleInput& in) { return in.Upper == "TDBNAVIGATOR" && in.Has(T::xcPanel); },
      [](TControlDecision& d, const TRuleInput&) {
        Give(d, TPainterKind::pkBox, true);
        d.Children = TChildVisit::After;
        d.ChildrenWithoutForm = true;
      }},
-    // "TRZDBCHECKBOX", "TRZCHECKBOX" (xcCheckBox): image painter, kind 1 — with the image painter.
-    // "TRZRADIOBUTTON", "TRZDBRADIOBUTTON" (xcRadioButton): image painter, kind 2 — likewise.
-    // "TCXDBCHECKBOX", "TCXCHECKBOX" (xcCheckBox): image painter, kind 3 — likewise.
+    {"rzcheckbox", [](const TRuleInput& in) { return in.Named({"TRZDBCHECKBOX", "TRZCHECKBOX"}) && in.Has(T::xcCheckBox); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkObjImageCheck); }},
+    {"rzradiobutton",
+     [](const TRuleInput& in) { return in.Named({"TRZRADIOBUTTON", "TRZDBRADIOBUTTON"}) && in.Has(T::xcRadioButton); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkObjImageRadio); }},
+    {"cxcheckbox", [](const TRuleInput& in) { return in.Named({"TCXDBCHECKBOX", "TCXCHECKBOX"}) && in.Has(T::xcCheckBox); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkObjImageGlyph); }},
     {"groupbox", [](const TRuleInput& in) { return in.Is({"TCustomGroupBox", "TGroupBox"}) && in.Has(T::xcPanel); },
      [](TControlDecision& d, const TRuleInput&) {
        d.Children = TChildVisit::Before;
@@ -187,15 +196,13 @@ bool DisablesGroupChildren(const tk::TControl& control) {
 }
 
 std::optional<TPainterKind> ChildPainterOf(TChildPainters rule, const tk::TControl& group, const tk::TControl& child) {
-  // Groups of one library draw their buttons as images — with the image painter.
+  // Groups of one library draw their buttons from pictures.
   const bool imageButtons = UpperClassName(group).find("TRZ") != std::string::npos;
   switch (rule) {
     case TChildPainters::RadioButtons:
-      if (imageButtons) return std::nullopt;
-      return TPainterKind::pkRadioButton;
+      return imageButtons ? TPainterKind::pkObjImageRadio : TPainterKind::pkRadioButton;
     case TChildPainters::CheckBoxes:
-      if (imageButtons) return std::nullopt;
-      return TPainterKind::pkCheckBox;
+      return imageButtons ? TPainterKind::pkObjImageCheck : TPainterKind::pkCheckBox;
     case TChildPainters::EmbeddedScrollBars: {
       if (child.ClassType().InheritsFrom(std::string_view("TScrollBar"))) return TPainterKind::pkScControl;
       const auto* windowed = dynamic_cast<const tk::TWinControl*>(&child);

@@ -45,10 +45,14 @@ const TKindRow KindRows[] = {
        d.Properties.emplace_back("Transparent", "True");
        Give(d, TPainterKind::pkBox, true);
      }},
-    // "trackbar" (xcButton): Transparent on, track bar painter — with the track bar painters.
+    {"trackbar", T::xcButton,
+     [](auto& d, auto, auto&, auto&) {
+       d.Properties.emplace_back("Transparent", "True");
+       Give(d, TPainterKind::pkTrackBar);
+     }},
     {"button", T::xcButton, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkButton); }},
     {"datetimepicker", T::xcCombo, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkDateTime); }},
-    // "mediaplayer" (xcButton): media player painter — with the media player painters.
+    {"mediaplayer", T::xcButton, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkMediaPlayer); }},
     {"bitbtn", T::xcButton,
      [](auto& d, auto upperClass, auto& control, auto&) {
        const bool dropDown = upperClass == "TCXBUTTON" && ::GetEnumText(&control, "Kind") == "cxbkDropDownButton";
@@ -59,7 +63,7 @@ const TKindRow KindRows[] = {
     {"menubtn", T::xcButton, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkMenuButton); }},
     {"speedbutton", T::xcSpeedButton, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkSpeedButton); }},
     // "tab" (xcTab and a Tabs element): tab painter — with the tab painters.
-    // "progress" (xcProgress): progress painter — with the progress painters.
+    {"progress", T::xcProgress, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkProgress); }},
     {"scrollbar", T::xcScrollbar,
      [](auto& d, auto, auto&, auto&) {
        Give(d, TPainterKind::pkScrollbar);

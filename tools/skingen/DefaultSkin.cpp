@@ -502,6 +502,21 @@ TBitmap TrackThumbH() {
   return Flatten(strip.Canvas, 24, Uniform(Face), true);
 }
 
+TBitmap TrackThumbV() {
+  TStrip strip(21, 11, 5);
+  for (int k = 1; k <= 5; ++k) DrawBox(strip.Frame(k), 0, 0, 21, 11, 3, ThumbLook(k));
+  return Flatten(strip.Canvas, 24, Uniform(Face), true);
+}
+
+// Track bar channels: a sunken groove, its ends kept (2 pixels) and its middle stretched.
+TBitmap TrackChannel(bool vertical) {
+  const int w = vertical ? 4 : 20, h = vertical ? 20 : 4;
+  TCanvas c(w, h);
+  c.Fill(Rect(0, 0, w, h), Grey(176));
+  c.Fill(Rect(1, 1, w - 1, h - 1), Grey(232));
+  return Flatten(c, 24, Uniform(Face), false);
+}
+
 TBitmap TrackBot() {
   TStrip strip(10, 18, 5);
   for (int k = 1; k <= 5; ++k) {
@@ -656,5 +671,8 @@ std::vector<TSkinPicture> DrawDefaultSkin() {
       {"frametop.bmp", FrameTop()},
       {"framebottom.bmp", FrameBottom()},
       {"mincaption.bmp", MinCaption()},
+      {"trackthumbv.bmp", TrackThumbV()},
+      {"track.bmp", TrackChannel(false)},
+      {"trackvert.bmp", TrackChannel(true)},
   };
 }

@@ -167,6 +167,33 @@ TEST_F(CraftedSkinLoad, MenuBarProgressAndTrackVariants) {
   EXPECT_EQ(e.Buttons->HasPressedColour2, 0);
 }
 
+TEST_F(CraftedSkinLoad, TrackChannelsWithoutTheirSectionsComeFromTheProgramsOwnBitmaps) {
+  ASSERT_TRUE(Load("[Skins]\nVersion=200\n"));
+  ASSERT_NE(e.Track, nullptr);
+  ASSERT_NE(e.TrackVert, nullptr);
+  EXPECT_EQ(e.Track->FrameCount, 1);
+  EXPECT_EQ(e.Track->Bitmap.Width(), 16);
+  EXPECT_EQ(e.Track->Bitmap.Height(), 4);
+  EXPECT_EQ(e.Track->LeftWidth, 3);
+  EXPECT_EQ(e.Track->BottomHeight, 3);
+  EXPECT_EQ(e.TrackVert->Bitmap.Width(), 4);
+  EXPECT_EQ(e.TrackVert->Bitmap.Height(), 16);
+  const COLORREF g = 0x808080, s = 0xC0C0C0, w = 0xFFFFFF;
+  const COLORREF track[4][16] = {{s, s, g, g, g, g, g, g, g, g, g, g, g, g, w, w},
+                                 {s, s, w, w, w, w, w, w, w, w, w, w, w, w, w, w},
+                                 {g, s, w, w, w, w, w, w, w, w, w, w, w, w, w, w},
+                                 {s, s, w, w, w, w, w, w, w, w, w, w, w, w, w, w}};
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 16; ++x) EXPECT_EQ(e.Track->Bitmap.PixelAt(x, y), track[y][x]) << x << "," << y;
+  const COLORREF top[2][4] = {{s, s, g, s}, {s, s, s, s}};
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 4; ++x) {
+      const COLORREF expected = y < 2 ? top[y][x] : y < 14 ? (x == 0 ? g : w) : w;
+      EXPECT_EQ(e.TrackVert->Bitmap.PixelAt(x, y), expected) << x << "," << y;
+    }
+  EXPECT_EQ(e.Track->Bitmap.BitCount(), 4);
+}
+
 TEST_F(CraftedSkinLoad, SunkEdgeAndComboButtonMakeTheComboPieces) {
   // SunkEdge: 4 frames of 8 x 6, frame f all blue f * 50; the button: 4 frames of 5 x 5 in red.
   ASSERT_TRUE(Load("[SunkEdge]\nImage=edge.bmp\nLeftWidth=2\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n"

@@ -142,6 +142,7 @@ TEST_F(DefaultSkinLoad, ElementsOfTheDescriptionWithTheirFrameCounts) {
   ExpectImage(e.ExtraImages.get(), 5, 80, 17);
   ExpectImage(e.TrackThumbHorz.get(), 5, 55, 21);
   ExpectImage(e.TrackThumbDown.get(), 5, 50, 18);
+  ExpectImage(e.TrackThumbVert.get(), 5, 105, 11);
   ExpectImage(e.UpDownHorz.get(), 8, 120, 16);
   EXPECT_EQ(e.UpDownHorz->Bitmap2.Width(), 48);
   ExpectImage(e.UpDownVert.get(), 8, 120, 16);
@@ -156,30 +157,17 @@ TEST_F(DefaultSkinLoad, SectionsTheSkinLeavesOutLeaveTheirSlotsEmpty) {
   EXPECT_EQ(e.ToolBars, nullptr);
   EXPECT_EQ(e.GroupBox, nullptr);
   EXPECT_EQ(e.GroupBoxEdge, nullptr);
-  EXPECT_EQ(e.TrackThumbVert, nullptr);
   EXPECT_EQ(e.TrackThumbLeft, nullptr);
   EXPECT_EQ(e.TrackThumbRight, nullptr);
   EXPECT_EQ(e.TrackThumbUp, nullptr);
 }
 
-TEST_F(DefaultSkinLoad, TrackChannelsComeFromTheProgramsOwnBitmaps) {
-  ExpectImage(e.Track.get(), 1, 16, 4);
-  ExpectMargins(*e.Track, 3, 3, 3, 3);
-  ExpectImage(e.TrackVert.get(), 1, 4, 16);
-  const COLORREF g = 0x808080, s = 0xC0C0C0, w = 0xFFFFFF;
-  const COLORREF track[4][16] = {{s, s, g, g, g, g, g, g, g, g, g, g, g, g, w, w},
-                                 {s, s, w, w, w, w, w, w, w, w, w, w, w, w, w, w},
-                                 {g, s, w, w, w, w, w, w, w, w, w, w, w, w, w, w},
-                                 {s, s, w, w, w, w, w, w, w, w, w, w, w, w, w, w}};
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 16; ++x) EXPECT_EQ(e.Track->Bitmap.PixelAt(x, y), track[y][x]) << x << "," << y;
-  const COLORREF top[2][4] = {{s, s, g, s}, {s, s, s, s}};
-  for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < 4; ++x) {
-      const COLORREF expected = y < 2 ? top[y][x] : y < 14 ? (x == 0 ? g : w) : w;
-      EXPECT_EQ(e.TrackVert->Bitmap.PixelAt(x, y), expected) << x << "," << y;
-    }
-  EXPECT_EQ(e.Track->Bitmap.BitCount(), 4);
+TEST_F(DefaultSkinLoad, TrackChannelsAreTheSkinsOwn) {
+  ExpectImage(e.Track.get(), 0, 20, 4);  // no "Frame" key
+  ExpectMargins(*e.Track, 2, 0, 2, 0);
+  ExpectImage(e.TrackVert.get(), 0, 4, 20);
+  ExpectMargins(*e.TrackVert, 0, 2, 0, 2);
+  EXPECT_EQ(e.Track->Bitmap.BitCount(), 24);
 }
 
 TEST_F(DefaultSkinLoad, ComboButtonKeepsItsStripAndAMirroredCopy) {

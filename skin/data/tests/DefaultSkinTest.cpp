@@ -35,6 +35,8 @@ const TExpectedMember Members[] = {
     {"restrorebutton.bmp", 4982, 102, 16, 24},  {"frameleft.bmp", 13830, 8, 574, 24},
     {"frameright.bmp", 13830, 8, 574, 24},      {"frametop.bmp", 133334, 793, 56, 24},
     {"framebottom.bmp", 23854, 793, 10, 24},    {"mincaption.bmp", 33102, 203, 54, 24},
+    {"trackthumbv.bmp", 3530, 105, 11, 24},     {"track.bmp", 294, 20, 4, 24},
+    {"trackvert.bmp", 294, 4, 20, 24},
 };
 
 // Sections and their keys and values, in order ([TitlebarSkin] values are the skin's own).
@@ -79,6 +81,9 @@ const std::pair<const char*, const char*> Description[] = {
                 "ButtonHilight=255 255 255; ButtonShadow=201 201 201; ButtonDkShadow=106 106 106; "
                 "Buttonlight=241 241 241; Menubar=244 244 244; Menu=244 244 244; MenuText=0 0 0; "
                 "MenuBarText=95 95 95; Hilight=197 231 246; HilightText=0 0 0"},
+    {"Trackbar.ThumbVert", "Image=TrackThumbV.bmp"},
+    {"Track", "Image=Track.bmp; LeftWidth=2; RightWidth=2"},
+    {"TRACKVERT", "Image=TrackVert.bmp; TopHeight=2; BottomHeight=2"},
 };
 
 std::vector<std::string> Split(const std::string& text, const std::string& separator) {
@@ -135,17 +140,17 @@ class DefaultSkin : public testing::Test {
 constexpr std::uint32_t Magenta = 0xFF00FF;
 constexpr std::uint32_t Face = 0xF4F4F4;
 
-TEST_F(DefaultSkin, UnpacksToAVersion70000ArchiveOf418745Bytes) {
+TEST_F(DefaultSkin, UnpacksToAVersion70000ArchiveOf423072Bytes) {
   std::vector<std::uint8_t> archive;
   ASSERT_TRUE(TSkinReader::Decompress(*Packed, archive));
-  EXPECT_EQ(archive.size(), 418745u);
+  EXPECT_EQ(archive.size(), 423072u);
   EXPECT_EQ(Reader.Header().Version, 70000);
-  EXPECT_EQ(Reader.Header().NameListLength, 561);
+  EXPECT_EQ(Reader.Header().NameListLength, 604);
 }
 
 TEST_F(DefaultSkin, HoldsTheBitmapsInTableOrderAndTheDescriptionLast) {
-  ASSERT_EQ(Reader.Count(), 35);
-  for (int i = 0; i < 34; ++i) {
+  ASSERT_EQ(Reader.Count(), 38);
+  for (int i = 0; i < 37; ++i) {
     const TExpectedMember& m = Members[i];
     EXPECT_EQ(Reader.Names()[i], m.Name);
     EXPECT_EQ(Reader.Sizes()[i], m.Size) << m.Name;
@@ -160,9 +165,9 @@ TEST_F(DefaultSkin, HoldsTheBitmapsInTableOrderAndTheDescriptionLast) {
   std::vector<std::uint8_t> description;
   std::string name;
   Reader.FindMember(".ini", description, name);
-  EXPECT_EQ(name, Reader.Names()[34]);
-  EXPECT_EQ(description.size(), 3391u);
-  EXPECT_EQ(Reader.Sizes()[34], 3391);
+  EXPECT_EQ(name, Reader.Names()[37]);
+  EXPECT_EQ(description.size(), 3545u);
+  EXPECT_EQ(Reader.Sizes()[37], 3545);
 }
 
 TEST_F(DefaultSkin, DescriptionHasExactlyTheSectionsKeysAndValuesInOrder) {
@@ -205,7 +210,7 @@ TEST_F(DefaultSkin, EveryImageTheDescriptionNamesIsAMember) {
     ++named;
     EXPECT_FALSE(Member(line.substr(eq + 1)).empty()) << line;
   }
-  EXPECT_EQ(named, 34);
+  EXPECT_EQ(named, 37);
 }
 
 // Pixels: transparency only where the engine keys it out, faces in the face colour.
