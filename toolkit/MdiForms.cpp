@@ -87,8 +87,10 @@ void TCustomForm::SetWindowMenu(TMenuItem* item) {
 void TCustomForm::CreateMDIClient() {
   CLIENTCREATESTRUCT ccs{windowMenu_ ? windowMenu_->Handle() : nullptr, FirstMDIChildId};
   RECT r = ClientRect();
+  // Children keep the styles their forms give them (border style and icons), as other forms do.
   clientHandle_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL,
+                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL |
+                                      MDIS_ALLCHILDSTYLES,
                                   r.left, r.top, r.right - r.left, r.bottom - r.top, handle_, nullptr,
                                   GetModuleHandleW(nullptr), &ccs);
   if (!clientHandle_) throw std::runtime_error("Error creating the MDI client of " + Name());

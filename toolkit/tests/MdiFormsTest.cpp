@@ -197,6 +197,20 @@ TEST_F(MdiForms, OpeningAndClosingFiftyTimesLeavesHandleCountsFlat) {
   EXPECT_EQ(tk::testing::ThreadWindowCount(), windows);
 }
 
+TEST_F(MdiForms, AChildKeepsTheBorderIconsItsFormGivesIt) {
+  MakeFrame();
+  auto* fixed = new tk::TForm(nullptr);
+  fixed->SetFormStyle(tk::TFormStyle::fsMDIChild);
+  fixed->SetBorderIcons({tk::TBorderIcon::biSystemMenu, tk::TBorderIcon::biMinimize});
+  fixed->Show();
+  tk::TForm* plain = NewChild("Plain", 60);
+  const LONG_PTR fixedStyle = GetWindowLongPtrW(fixed->Handle(), GWL_STYLE);
+  EXPECT_EQ(fixedStyle & WS_MAXIMIZEBOX, 0);
+  EXPECT_NE(fixedStyle & WS_MINIMIZEBOX, 0);
+  EXPECT_NE(fixedStyle & WS_CHILD, 0);
+  EXPECT_NE(GetWindowLongPtrW(plain->Handle(), GWL_STYLE) & WS_MAXIMIZEBOX, 0);
+}
+
 TEST_F(MdiForms, AChildWithoutAFrameIsRefused) {
   auto* child = new tk::TForm(nullptr);
   child->SetFormStyle(tk::TFormStyle::fsMDIChild);
