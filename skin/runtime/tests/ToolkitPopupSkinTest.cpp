@@ -126,13 +126,17 @@ TEST_F(ToolkitPopups, AClickOnAnItemOfTheOpenMenuRunsIt) {
                                                      << menuRect.bottom;
 }
 
-TEST_F(ToolkitPopups, ShiftF10OpensTheFocusedControlsMenuAtTheControl) {
+class KeyboardPopups : public ToolkitPopups, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(KeyboardPopups, OpenTheFocusedControlsMenuAtTheControl) {
   memo->SetFocus();
   tk::testing::PumpMessages(20);
   ASSERT_TRUE(memo->Focused());
   RECT menuRect{};
+  const bool menuKey = GetParam();
   tk::testing::InputScript script([&] {
-    tk::testing::TapKeyWith(VK_SHIFT, VK_F10);
+    if (menuKey) tk::testing::TapKey(VK_APPS);
+    else tk::testing::TapKeyWith(VK_SHIFT, VK_F10);
     HWND menu = WaitForMenuWindow();
     if (!menu) return;
     GetWindowRect(menu, &menuRect);
@@ -146,3 +150,5 @@ TEST_F(ToolkitPopups, ShiftF10OpensTheFocusedControlsMenuAtTheControl) {
   EXPECT_EQ(menuRect.top, centre.y);
   EXPECT_TRUE(clicked.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(ShiftF10AndTheMenuKey, KeyboardPopups, ::testing::Values(false, true));
