@@ -9,6 +9,7 @@
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "Menus.h"
+#include "UserInput.h"
 
 namespace {
 
@@ -43,7 +44,14 @@ class MdiForms : public ::testing::Test {
     auto* quit = new tk::TMenuItem(menu);
     quit->SetCaption("&Quit");
     file->Add(quit);
+    window = new tk::TMenuItem(menu);
+    window->SetCaption("&Window");
+    menu->Items()->Add(window);
+    auto* cascade = new tk::TMenuItem(menu);
+    cascade->SetCaption("&Cascade");
+    window->Add(cascade);
     frame->SetMenu(menu);
+    frame->SetWindowMenu(window);
     bar = new tk::TPanel(frame);
     bar->SetParent(frame);
     bar->SetHeight(30);
@@ -64,6 +72,7 @@ class MdiForms : public ::testing::Test {
 
   tk::TForm* frame = nullptr;
   tk::TPanel* bar = nullptr;
+  tk::TMenuItem* window = nullptr;
 };
 
 TEST_F(MdiForms, TheFrameHoldsAnMdiClientInTheAreaItsAlignedControlsLeave) {
@@ -142,12 +151,12 @@ TEST_F(MdiForms, MaximiseRestoreAndCloseGoThroughThePlatform) {
   GetClientRect(two->Handle(), &childClient);
   EXPECT_EQ(childClient.right, client.right);
   // The platform puts the child's buttons into the frame's menu bar: more items than ours.
-  EXPECT_GT(GetMenuItemCount(GetMenu(frame->Handle())), 1);
+  EXPECT_GT(GetMenuItemCount(GetMenu(frame->Handle())), 2);
 
   SendMessageW(two->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
   tk::testing::PumpMessages(10);
   EXPECT_FALSE(IsZoomed(two->Handle()));
-  EXPECT_EQ(GetMenuItemCount(GetMenu(frame->Handle())), 1);
+  EXPECT_EQ(GetMenuItemCount(GetMenu(frame->Handle())), 2);
 
   bool closed = false;
   two->OnClose = [&](tk::TObject*, tk::TCloseAction&) { closed = true; };
@@ -156,6 +165,35 @@ TEST_F(MdiForms, MaximiseRestoreAndCloseGoThroughThePlatform) {
   EXPECT_TRUE(closed);
   EXPECT_EQ(frame->MDIChildCount(), 1);
   EXPECT_EQ(frame->ActiveMDIChild(), one);
+}
+
+TEST_F(MdiForms, TheWindowMenuListsTheChildrenAndItsEntriesActivateThem) {
+  MakeFrame();
+  tk::TForm* one = NewChild("One", 10);
+  NewChild("Two", 60);
+  HMENU list = window->Handle();
+  // Our item, then a line and one entry per child, added by the client.
+  ASSERT_EQ(GetMenuItemCount(list), 4);
+  wchar_t text[64] = {};
+  GetMenuStringW(list, 2, text, 64, MF_BYPOSITION);
+  EXPECT_NE(std::wstring(text).find(L"One"), std::wstring::npos);
+  SendMessageW(frame->Handle(), WM_COMMAND, GetMenuItemID(list, 2), 0);
+  tk::testing::PumpMessages(10);
+  EXPECT_EQ(frame->ActiveMDIChild(), one);
+}
+
+TEST_F(MdiForms, CtrlF6AndCtrlF4ReachTheChildrenFromTheKeyboard) {
+  MakeFrame();
+  tk::TForm* one = NewChild("One", 10);
+  tk::TForm* two = NewChild("Two", 60);
+  SetForegroundWindow(frame->Handle());
+  SetFocus(two->Handle());
+  tk::testing::PumpMessages(20);
+  tk::testing::TapKeyWith(VK_CONTROL, VK_F6);
+  ASSERT_TRUE(tk::testing::PumpUntil([&] { return frame->ActiveMDIChild() == one; }, 3000));
+  tk::testing::TapKeyWith(VK_CONTROL, VK_F4);
+  ASSERT_TRUE(tk::testing::PumpUntil([&] { return !OnScreen(one); }, 3000));
+  EXPECT_EQ(frame->ActiveMDIChild(), two);
 }
 
 TEST_F(MdiForms, FreeingTheFrameFreesItsChildren) {
