@@ -2,6 +2,7 @@
 // makes them (as toolkit forms, not bare windows), and a maximised child's three buttons in the
 // frame's skinned menu band minimise, restore and close it when clicked.
 #include <algorithm>
+#include <cstdio>
 
 #include "Menus.h"
 #include "MainFormProgram.h"
@@ -140,4 +141,30 @@ TEST_F(ToolkitMdiSkin, AMaximisedChildsBandButtonsMinimiseRestoreAndCloseIt) {
   EXPECT_TRUE(closed);
   EXPECT_EQ(frame->MDIChildCount(), 1);
   EXPECT_TRUE(OnScreen(two));
+}
+
+TEST_F(ToolkitMdiSkin, FiftySkinnedChildrenOpenedAndClosedLeaveHandleCountsFlat) {
+  auto cycle = [&](int i) {
+    tk::TForm* child = NewChild("Child", 10 + i);
+    if (!WaitAttached(child->Handle())) return false;
+    if (i % 2) {
+      SendMessageW(child->Handle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+      tk::testing::PumpMessages(10);
+    }
+    child->Close();
+    return tk::testing::PumpUntil([&] { return !OnScreen(child); }, 5000);
+  };
+  ASSERT_TRUE(cycle(1));  // scratch bitmaps, fonts and the client's buttons made once
+  tk::testing::PumpMessages(50);
+  Manager().PurgeForms();
+  const int gdi = tk::testing::GdiObjectCount(), windows = tk::testing::ThreadWindowCount();
+  const size_t painters = Manager().Forms.size();
+  for (int i = 0; i < 50; ++i) ASSERT_TRUE(cycle(i)) << i;
+  tk::testing::PumpMessages(50);
+  Manager().PurgeForms();
+  EXPECT_EQ(Manager().Forms.size(), painters);
+  EXPECT_EQ(tk::testing::GdiObjectCount(), gdi);
+  EXPECT_EQ(tk::testing::ThreadWindowCount(), windows);
+  std::printf("skinned MDI children, 50 open/close: GDI %d -> %d, windows %d -> %d\n", gdi, tk::testing::GdiObjectCount(),
+              windows, tk::testing::ThreadWindowCount());
 }
