@@ -410,11 +410,7 @@ void TCustomForm::WndProc(TMessage& msg) {
       return;
     case WM_COMMAND:
       if (msg.LParam == 0) {
-        TMenuItem* item = FindMenuItem(LOWORD(msg.WParam));
-        // A frame's menu bar also carries the commands of its active child.
-        if (!item && IsMDIForm())
-          if (TCustomForm* child = ActiveMDIChild()) item = child->FindMenuItem(LOWORD(msg.WParam));
-        if (item) {
+        if (TMenuItem* item = FindMenuItem(LOWORD(msg.WParam))) {
           item->Click();
           msg.Result = 0;
           return;
