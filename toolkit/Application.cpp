@@ -64,7 +64,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
     terminated_ = true;
     return true;
   }
-  if (!IsKeyMsg(msg)) {
+  if (!TranslateMDIKeys(msg) && !IsKeyMsg(msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

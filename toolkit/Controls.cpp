@@ -10,6 +10,7 @@
 #include "Encoding.h"
 #include "Forms.h"
 #include "Ime.h"
+#include "Menus.h"
 
 namespace tk {
 
@@ -152,6 +153,7 @@ const TClassInfo& TControl::StaticClass() {
     c.Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint);
     c.Property("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint);
     c.Property("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode);
+    c.Property("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
     c.Event("OnClick", &TControl::OnClick);
     c.Event("OnMouseDown", &TControl::OnMouseDown);
     c.Event("OnMouseUp", &TControl::OnMouseUp);
@@ -172,6 +174,32 @@ TControl::~TControl() {
   SendFreeNotifications();
   font_.OnChange = nullptr;
   if (parent_) parent_->RemoveControl(this);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  if (menu == popupMenu_) return;
+  if (popupMenu_) RemoveFreeNotification(popupMenu_);
+  popupMenu_ = menu;
+  if (popupMenu_) FreeNotification(popupMenu_);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == popupMenu_) popupMenu_ = nullptr;
+}
+
+bool TControl::ShowPopupMenu(POINT screen) {
+  if (!popupMenu_ || !enabled_) return false;
+  if (screen.x == -1 && screen.y == -1) screen = ClientToScreen(POINT{width_ / 2, height_ / 2});
+  // Owner-drawn items are drawn by the window that owns the menu: the form the menu belongs to,
+  // else this control's form.
+  auto* menuForm = dynamic_cast<TCustomForm*>(popupMenu_->Owner());
+  TCustomForm* form = menuForm ? menuForm : ParentForm();
+  HWND owner = form ? form->Handle() : nullptr;
+  if (!owner)
+    if (auto* self = dynamic_cast<TWinControl*>(this)) owner = self->Handle();
+  popupMenu_->PopupFor(owner, screen.x, screen.y);
+  return true;
 }
 
 void TControl::SetParent(TWinControl* parent) {
@@ -509,13 +537,31 @@ void TWinControl::CreateWnd() {
   static int nextId = 100;
   HMENU id = (params.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId++)) : nullptr;
   t_creatingControl = this;
-  HWND wnd = CreateWindowExW(params.exStyle, params.winClassName.c_str(), params.caption.c_str(), params.style,
-                             params.x, params.y, params.width, params.height, params.wndParent, id,
-                             GetModuleHandleW(nullptr), params.param);
+  HWND wnd = nullptr;
+  try {
+    wnd = CreateWindowHandle(params, id);
+  } catch (...) {
+    t_creatingControl = nullptr;
+    throw;
+  }
   t_creatingControl = nullptr;
   if (!wnd) throw std::runtime_error("Error creating window " + Name() + " (" + ClassName() + ")");
   handle_ = wnd;
   if (!GetPropW(wnd, MAKEINTATOM(ControlAtom()))) SetPropW(wnd, MAKEINTATOM(ControlAtom()), this);
+}
+
+HWND TWinControl::CreateWindowHandle(const TCreateParams& params, HMENU id) {
+  return CreateWindowExW(params.exStyle, params.winClassName.c_str(), params.caption.c_str(), params.style, params.x,
+                         params.y, params.width, params.height, params.wndParent, id, GetModuleHandleW(nullptr),
+                         params.param);
+}
+
+void TWinControl::BindCreatingWindow(HWND wnd) {
+  TWinControl* control = t_creatingControl;
+  if (!control || !wnd) return;
+  t_creatingControl = nullptr;
+  control->handle_ = wnd;
+  SetPropW(wnd, MAKEINTATOM(ControlAtom()), control);
 }
 
 void TWinControl::InitializeWnd() {
@@ -532,7 +578,7 @@ void TWinControl::DestroyHandle() {
     SaveWndState();
     if (Application) Application->RemoveToolTip(handle_);
     HWND wnd = handle_;
-    DestroyWindow(wnd);
+    DestroyWindowHandle(wnd);
     if (handle_ == wnd) {
       // The window went without WM_NCDESTROY reaching us (another thread's window): forget it.
       RemovePropW(wnd, MAKEINTATOM(ControlAtom()));
@@ -1104,10 +1150,29 @@ void TWinControl::WndProc(TMessage& msg) {
     case CM_RECREATEWND:
       DoRecreateWnd();
       return;
+    case WM_CONTEXTMENU:
+      if (ContextPopup(msg)) {
+        msg.Result = 0;
+        return;
+      }
+      break;
     default:
       break;
   }
   DefaultHandler(msg);
+}
+
+bool TWinControl::ContextPopup(const TMessage& msg) {
+  POINT screen{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+  const bool fromKeyboard = screen.x == -1 && screen.y == -1;
+  // A windowless child under the mouse offers its own menu first.
+  if (!fromKeyboard && handle_) {
+    POINT client = screen;
+    ::ScreenToClient(handle_, &client);
+    if (TControl* child = ControlAtPos(client); child && child->PopupMenu())
+      return child->ShowPopupMenu(screen);
+  }
+  return ShowPopupMenu(screen);
 }
 
 void TWinControl::DefaultHandler(TMessage& msg) {

@@ -17,6 +17,7 @@ namespace tk {
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 TK_ENUM(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom");
@@ -115,6 +116,9 @@ class TControl : public TComponent {
   void SetParentShowHint(bool v);
   TBiDiMode BiDiMode() const { return biDiMode_; }
   void SetBiDiMode(TBiDiMode m) { biDiMode_ = m; }
+  // The menu a right click (or Shift+F10, the menu key) opens over this control; not owned.
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu);
 
   // Message entry: every message of the control goes through WindowProc, which starts out as WndProc.
   TWndMethod WindowProc;
@@ -169,6 +173,12 @@ class TControl : public TComponent {
   TBiDiMode biDiMode_ = TBiDiMode::bdLeftToRight;
   bool mouseInControl_ = false;
   bool updatingFont_ = false;
+  TPopupMenu* popupMenu_ = nullptr;
+
+  void Notification(TComponent* component, TOperation operation) override;
+  // Opens PopupMenu at a screen point ({-1, -1}: at the control, from the keyboard); false when
+  // there is none.
+  bool ShowPopupMenu(POINT screen);
 };
 
 // Parameters of the window a windowed control is about to make.
@@ -250,6 +260,10 @@ class TWinControl : public TControl {
   // The control registered on a window (a window property under the toolkit's atom).
   static TWinControl* FromHandle(HWND wnd);
   static ATOM ControlAtom();
+  // Ties the window whose creation is under way to its control before the window's first
+  // message, for whoever watches window creation and asks which control a window is.
+  static void BindCreatingWindow(HWND wnd);
+
 
   // Paints the windowless children into dc (client coordinates of this control): painters that
   // draw a container draw its windowless children this way.
@@ -258,6 +272,9 @@ class TWinControl : public TControl {
  protected:
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
+  // Makes the window CreateWnd describes (MDI children are made by their client instead).
+  virtual HWND CreateWindowHandle(const TCreateParams& params, HMENU id);
+  virtual void DestroyWindowHandle(HWND wnd) { DestroyWindow(wnd); }
   // After the window exists: text, font, state; derived classes push their own state here.
   virtual void InitializeWnd();
   // Before the window goes: derived classes save what only the window held.
@@ -279,6 +296,8 @@ class TWinControl : public TControl {
   bool IsControlMouseMsg(TMessage& msg);
   // Tells windowless children when the mouse comes over them and goes away (CM_MOUSEENTER/LEAVE).
   void TrackHoverControl(const TMessage& msg);
+  // WM_CONTEXTMENU: opens the PopupMenu of the child under the point or of this control.
+  bool ContextPopup(const TMessage& msg);
   // Whether the control paints itself (forms, group boxes) rather than through a platform class.
   bool OwnPainting() const { return defWndProc_ == DefWindowProcW; }
   // Colour of WM_CTLCOLOR answers: a brush of Color, text in Font's colour.

@@ -46,6 +46,8 @@ const TClassInfo& TCustomForm::StaticClass() {
     c.Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview);
     c.Property("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
     c.Property("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
+    c.Property("TileMode", &TCustomForm::TileMode, &TCustomForm::SetTileMode);
+    c.Property("WindowMenu", &TCustomForm::WindowMenu, &TCustomForm::SetWindowMenu);
     c.Event("OnCreate", &TCustomForm::OnCreate);
     c.Event("OnShow", &TCustomForm::OnShow);
     c.Event("OnHide", &TCustomForm::OnHide);
@@ -83,6 +85,8 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TCustomForm::~TCustomForm() {
+  // A child of a frame leaves through its client while it is still a form (see DestroyWindowHandle).
+  if (IsMDIChild()) DestroyHandle();
   // The menu outlives this part of the form (owned components go last): let it forget us.
   if (menu_) menu_->SetOwnerForm(nullptr);
   if (Application) Application->RemoveForm(this);
@@ -105,6 +109,8 @@ void TCustomForm::AfterConstruction() {
 }
 
 void TCustomForm::BeforeDestruction() {
+  // A frame's children go first, while their client is still there.
+  if (IsMDIForm()) FreeMDIChildren();
   // A form being destroyed is no longer on the screen's list.
   std::erase(ScreenFormList(), this);
   if (OnDestroy) OnDestroy(this);
@@ -114,6 +120,7 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
   if (component == activeControl_) activeControl_ = nullptr;
+  if (component == windowMenu_) windowMenu_ = nullptr;
   if (component == menu_) {
     menu_ = nullptr;
     // Whoever draws the menu bar must let go of the items now.
@@ -177,17 +184,29 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   }
   if (formStyle_ == TFormStyle::fsStayOnTop) params.exStyle |= WS_EX_TOPMOST;
   params.wndParent = nullptr;
+  if (IsMDIChild()) {
+    // A window of the frame's client: a child with a caption, shown as it is made.
+    params.style &= ~static_cast<DWORD>(WS_POPUP);
+    params.style |= WS_CHILD | WS_CLIPSIBLINGS;
+    if (visible_) params.style |= WS_VISIBLE;
+    params.exStyle |= WS_EX_MDICHILD;
+    if (position_ == TPosition::poDefault || position_ == TPosition::poDefaultPosOnly) params.x = params.y = CW_USEDEFAULT;
+    if (position_ == TPosition::poDefault || position_ == TPosition::poDefaultSizeOnly)
+      params.width = params.height = CW_USEDEFAULT;
+  }
 }
 
 void TCustomForm::InitializeWnd() {
-  if (menu_) ::SetMenu(handle_, menu_->Handle());
+  // A child window has no menu bar of its own.
+  if (menu_ && !IsMDIChild()) ::SetMenu(handle_, menu_->Handle());
+  if (IsMDIForm()) CreateMDIClient();
   TWinControl::InitializeWnd();
   ApplyClientSize();
 }
 
 void TCustomForm::SaveWndState() {
   // A window destroys the menu it shows; the menu object keeps its own.
-  if (menu_ && handle_) ::SetMenu(handle_, nullptr);
+  if (menu_ && handle_ && !IsMDIChild()) ::SetMenu(handle_, nullptr);
   TWinControl::SaveWndState();
 }
 
@@ -261,7 +280,11 @@ void TCustomForm::Show() {
       CenterOnScreen();
   }
   ShowWindow(handle_, SW_SHOW);
-  SetForegroundWindow(handle_);
+  if (IsMDIChild()) {
+    if (HWND client = GetParent(handle_)) SendMessageW(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(handle_), 0);
+  } else {
+    SetForegroundWindow(handle_);
+  }
   if (activeControl_ && activeControl_->CanFocus()) ::SetFocus(activeControl_->Handle());
   else if (TWinControl* first = FindNextControl(nullptr, true, true, false)) ::SetFocus(first->Handle());
 }
@@ -280,7 +303,8 @@ void TCustomForm::DoClose(TCloseAction& action) {
 
 void TCustomForm::Close() {
   if (!CloseQuery()) return;
-  TCloseAction action = TCloseAction::caHide;
+  // A child of a frame is closed for good: hiding it would leave the frame's client out of step.
+  TCloseAction action = IsMDIChild() ? TCloseAction::caFree : TCloseAction::caHide;
   DoClose(action);
   if (action == TCloseAction::caNone) return;
   if (Application && Application->MainForm() == this) {
@@ -391,6 +415,12 @@ void TCustomForm::WndProc(TMessage& msg) {
           msg.Result = 0;
           return;
         }
+      }
+      break;
+    case WM_MDIACTIVATE:
+      if (IsMDIChild()) {
+        MDIChildActivated(msg);
+        return;
       }
       break;
     case WM_MEASUREITEM:

@@ -27,6 +27,9 @@ TK_ENUM(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSize
 enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 TK_ENUM(TFormStyle, "fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop");
 
+enum class TTileMode { tbHorizontal, tbVertical };
+TK_ENUM(TTileMode, "tbHorizontal", "tbVertical");
+
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 TK_ENUM(TCloseAction, "caNone", "caHide", "caFree", "caMinimize");
 
@@ -51,7 +54,8 @@ class TCustomForm : public TWinControl {
   TPosition Position() const { return position_; }
   void SetPosition(TPosition v) { position_ = v; }
   TFormStyle FormStyle() const { return formStyle_; }
-  void SetFormStyle(TFormStyle v) { formStyle_ = v; }
+  // Taken when the window is made: set it before the form first shows.
+  void SetFormStyle(TFormStyle v);
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool v) { keyPreview_ = v; }
   TMainMenu* Menu() const { return menu_; }
@@ -79,6 +83,26 @@ class TCustomForm : public TWinControl {
   // unless found there).
   TMenuItem* FindMenuItemByIdentity(ULONG_PTR identity) const;
 
+  // MDI. A frame form (fsMDIForm) holds an MDI client in the area its aligned controls leave; its
+  // children are the fsMDIChild forms, made as windows of that client.
+  HWND ClientHandle() const { return clientHandle_; }
+  int MDIChildCount() const;
+  // In the client's order: the active child first.
+  TCustomForm* MDIChildren(int index) const;
+  TCustomForm* ActiveMDIChild() const;
+  void Cascade();
+  void Tile();
+  void ArrangeIcons();
+  void Next();
+  void Previous();
+  TTileMode TileMode() const { return tileMode_; }
+  void SetTileMode(TTileMode v) { tileMode_ = v; }
+  // The menu item whose sub-menu lists the children; read when the client is made.
+  TMenuItem* WindowMenu() const { return windowMenu_; }
+  void SetWindowMenu(TMenuItem* item);
+  bool IsMDIForm() const { return formStyle_ == TFormStyle::fsMDIForm; }
+  bool IsMDIChild() const { return formStyle_ == TFormStyle::fsMDIChild; }
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
@@ -99,8 +123,18 @@ class TCustomForm : public TWinControl {
   virtual bool CloseQuery();
   virtual void DoClose(TCloseAction& action);
   void Loaded() override;
+  void DefaultHandler(TMessage& msg) override;
+  void AlignControls(RECT& rect) override;
+  HWND CreateWindowHandle(const TCreateParams& params, HMENU id) override;
+  void DestroyWindowHandle(HWND wnd) override;
 
  private:
+  void CreateMDIClient();
+  HWND CreateMDIChildWindow(const TCreateParams& params);
+  void MDIChildActivated(TMessage& msg);
+  void FreeMDIChildren();
+  std::vector<TCustomForm*> MDIChildList() const;
+
   void ApplyClientSize();
   bool MeasureMenuItem(MEASUREITEMSTRUCT& item);
   bool DrawMenuItem(const DRAWITEMSTRUCT& item);
@@ -112,6 +146,9 @@ class TCustomForm : public TWinControl {
   TPosition position_ = TPosition::poDesigned;
   TFormStyle formStyle_ = TFormStyle::fsNormal;
   bool keyPreview_ = false;
+  TTileMode tileMode_ = TTileMode::tbHorizontal;
+  TMenuItem* windowMenu_ = nullptr;
+  HWND clientHandle_ = nullptr;  // the MDI client of a frame form; a child of its window
   TMainMenu* menu_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   int wantedClientWidth_ = -1, wantedClientHeight_ = -1;
@@ -126,6 +163,13 @@ class TCustomForm : public TWinControl {
 
 // Every form of the program that exists now, in creation order (the screen's form list).
 const std::vector<TCustomForm*>& ScreenForms();
+
+// The MDI frame form that children are made in: the application's main form when it is one, else
+// the first frame form on the screen's list.
+TCustomForm* MDIFrameForm();
+
+// The keyboard's MDI commands (Ctrl+F4, Ctrl+F6 ...) for a message of the loop; true when taken.
+bool TranslateMDIKeys(MSG& msg);
 
 class TForm : public TCustomForm {
   TK_CLASS(TForm)

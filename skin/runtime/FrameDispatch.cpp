@@ -216,12 +216,14 @@ LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam) {
   // The previous procedure sees each WM_SIZE once, although the message is reached from stage 2.
   const LRESULT result = PassOn(WM_SIZE, wParam, lParam);
+  const TShowState before = ShowState;
   switch (wParam) {
     case SIZE_RESTORED: ShowState = ssNormal; break;
     case SIZE_MAXIMIZED: ShowState = ssMaximized; break;
     case SIZE_MINIMIZED: ShowState = ssMinimized; break;
     default: break;
   }
+  if (FormKind == fkMDIChild) MDIChildSized(wParam, before);
   if (ShowState == ssMinimized) return result;
   if (FormKind == fkMDIChild) {
     TSkinManage* manager = TSkinManage::Instance();
@@ -229,6 +231,21 @@ LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam) {
   }
   if (FrameState == fsRunning || FrameState == fsRefreshing) UpdateRegion();
   return result;
+}
+
+// A child maximised or put back however it happened (its buttons, the keyboard, the program): the
+// frame's band shows or drops the child's buttons.
+void TWinSkinForm::MDIChildSized(WPARAM kind, TShowState before) {
+  TSkinManage* manager = TSkinManage::Instance();
+  if (!manager || !manager->MDIClientWnd) return;
+  if (kind == SIZE_MAXIMIZED) {
+    manager->SetMDIMaximized(true);
+  } else if (before == ssMaximized || manager->MDIMaximized) {
+    BOOL maximized = FALSE;
+    SendMessageW(manager->MDIClientWnd, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+    if (!maximized) manager->SetMDIMaximized(false);
+  }
+  if (before != ShowState || kind == SIZE_MAXIMIZED) PostMessageW(manager->MDIClientWnd, SKM_REDRAWMDI, 0, 0);
 }
 
 void TWinSkinForm::RemoveSysMenuStyle() {

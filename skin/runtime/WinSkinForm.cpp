@@ -143,6 +143,10 @@ void TWinSkinForm::Install() {
   if (FormKind == fkMDIFrame) FMenuUpdateRemembered = SkinData->MenuUpdate();
 
   if (!FSubclass.Install(Wnd)) return;
+  if (FormKind == fkMDIFrame && mdiClient) {
+    MdiClient = std::make_unique<TMdiClientHook>(*this);
+    MdiClient->Install(mdiClient);
+  }
   // The client size to keep: measured before the native menu bar leaves the window.
   RECT client{};
   GetClientRect(Wnd, &client);
@@ -247,7 +251,10 @@ void TWinSkinForm::FinishAttach() {
   }
   SendEndOfAttach();
   FrameState = fsRunning;
-  NCActive = GetActiveWindow() == Wnd;
+  // An MDI child is active when its client says so; the active window is its frame.
+  NCActive = FormKind == fkMDIChild
+                 ? reinterpret_cast<HWND>(SendMessageW(GetParent(Wnd), WM_MDIGETACTIVE, 0, 0)) == Wnd
+                 : GetActiveWindow() == Wnd;
   if (FrameTimer && NCActive) FrameTimer->SetEnabled(true);
   RedrawWindow(Wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
 }
@@ -263,7 +270,8 @@ void TWinSkinForm::FitWindow() {
     return;
   }
   SIZE client = ClientSize;
-  if (IsDialogClass || FrameState == fsRefreshing || !Form) {
+  // An MDI child was taken over while it was being made, before it had its size: read it now.
+  if (IsDialogClass || FrameState == fsRefreshing || !Form || FormKind == fkMDIChild) {
     RECT r{};
     GetClientRect(Wnd, &r);
     client = SIZE{r.right, r.bottom};
@@ -361,6 +369,7 @@ void TWinSkinForm::RestoreWindow() {
     FFormHookInstalled = false;
   }
   FSubclass.Remove();
+  MdiClient.reset();
   DetachPainters(!destroying);
   if (Form) {
     SwitchFormPopupMenus(false);
@@ -404,6 +413,7 @@ void TWinSkinForm::ReleaseWindow() {
   FSubclass.Remove();
   DetachPainters(false);
   MenuBar.reset();
+  MdiClient.reset();
   Region = nullptr;  // the window owns its region and takes it along
 }
 

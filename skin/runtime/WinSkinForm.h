@@ -24,6 +24,7 @@
 #include "Forms.h"
 #include "GdiHandle.h"
 #include "Graphics.h"
+#include "MdiClientHook.h"
 #include "Menus.h"
 #include "NCObjects.h"
 #include "WindowSubclass.h"
@@ -143,6 +144,8 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
   TNCObject* HotObject = nullptr;
   std::vector<TSkinControl*> Painters;
   std::unique_ptr<TWinSkinMenu> MenuBar;
+  // The MDI client's hook, while this painter skins an MDI frame.
+  std::unique_ptr<TMdiClientHook> MdiClient;
   HMENU NativeMenu = nullptr;
   HMENU SysMenuHandle = nullptr;
   std::unique_ptr<tk::TPopupMenu> SysMenu;
@@ -175,6 +178,7 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
 
  private:
   friend class TWinSkinMenu;
+  friend class TMdiClientHook;
   // --- WinSkinForm.cpp ---
   void Install();
   void FitWindow();
@@ -204,6 +208,7 @@ class TWinSkinForm : public tk::TComponent, private TWindowSubclass::Target {
   LRESULT PassOn(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+  void MDIChildSized(WPARAM kind, TShowState before);
   LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
   LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
   LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
