@@ -67,7 +67,6 @@ TEST_F(PracticeWindowTest, ASkinFileThatIsNoSkinIsReportedAndTheCarriedSkinStays
 
 TEST_F(PracticeWindowTest, ASkinFileReplacesTheCarriedSkin) {
   ShowForm();
-  HWND wnd = form->Handle();
   auto* skin = form->FindComponentAs<TSkinData>("SkinData1");
   const std::filesystem::path file = WriteTemp("tolvane_skin_argument_solid.skin", skin_test::PackSolidSkin());
   tk::testing::DialogWatcher watcher;

@@ -13,6 +13,7 @@
 #include "ScreenCapture.h"
 #include "SkinManage.h"
 #include "WinSkinForm.h"
+#include "WindowsPage.h"
 
 namespace gallery {
 namespace {
@@ -47,12 +48,24 @@ bool Capture(HWND wnd, const std::filesystem::path& file, std::string& why) {
   return true;
 }
 
-// Seam for windows beyond the pages: after the window family lands, its MDI window
-// (gallery::OpenMdiWindow in pages/WindowsPage.h) is opened, captured as the next numbered file
-// ("NN-MDI.png") and closed here.
-bool CaptureExtraWindows(TGalleryForm&, const std::filesystem::path&, int, const std::function<void(const std::wstring&)>&,
-                         std::string&) {
-  return true;
+// The MDI window of the Windows page, captured as the next numbered file and closed again.
+bool CaptureExtraWindows(TGalleryForm& form, const std::filesystem::path& folder, int index,
+                         const std::function<void(const std::wstring&)>& written, std::string& why) {
+  tk::TForm* frame = OpenMdiWindow(&form);
+  if (!frame) return true;
+  // The frame and its children are skinned as they are created; give them time to settle.
+  for (int waited = 0; waited < 2000; waited += 20) {
+    TSkinManage* manager = TSkinManage::Instance();
+    TWinSkinForm* painter = manager ? manager->FindForm(frame->Handle()) : nullptr;
+    if (painter && painter->FrameState == fsRunning) break;
+    RunMessagesFor(20);
+  }
+  const std::filesystem::path file = folder / ScreenshotName(index, "MDI");
+  const bool ok = Capture(frame->Handle(), file, why);
+  if (ok && written) written(file.wstring());
+  tk::TComponent::Free(frame);
+  RunMessagesFor(50);
+  return ok;
 }
 
 }  // namespace

@@ -38,8 +38,9 @@ TEST(GalleryProgram, WritesAScreenshotOfEveryPageAndEndsWithZero) {
   EXPECT_EQ(RunGallery(L"--screenshots \"" + dir.wstring() + L"\""), 0u);
   int pngs = 0;
   for (const auto& entry : std::filesystem::directory_iterator(dir)) pngs += entry.path().extension() == ".png";
-  EXPECT_EQ(pngs, 8);
+  EXPECT_EQ(pngs, 9);  // eight pages and the MDI window
   EXPECT_TRUE(std::filesystem::exists(dir / "01-Buttons.png"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "09-MDI.png"));
   std::filesystem::remove_all(dir);
 }
 

@@ -34,14 +34,22 @@ TEST_F(GalleryTest, EveryPageOfTheDefaultSkinIsWrittenAsAPngShowingTheSkinnedWin
   const std::filesystem::path dir = Temporary("default");
   std::string why;
   const std::vector<std::wstring> files = WriteAll(*form, dir, why);
-  ASSERT_EQ(files.size(), std::size(gallery::GalleryPages)) << why;
+  // One picture per page, then the Windows page's MDI window.
+  ASSERT_EQ(files.size(), std::size(gallery::GalleryPages) + 1) << why;
+  const size_t pages = std::size(gallery::GalleryPages);
+  EXPECT_EQ(std::filesystem::path(files[pages]).filename().wstring(), gallery::ScreenshotName(int(pages), "MDI"));
+  const gallery::TCapturedImage mdi = gallery::ReadPng(files[pages]);
+  EXPECT_GT(mdi.Width, 0);
+  EXPECT_EQ(mdi.PixelAt(mdi.Width - painter->RightWidth() - 120, painter->TitleHeight() / 2),
+            form->Skin()->Borders[sdTop]->Bitmap.PixelAt(form->Skin()->Borders[sdTop]->Bitmap.Width() / 2,
+                                                         painter->TitleHeight() / 2));
 
   RECT window{};
   GetWindowRect(form->Handle(), &window);
   const int width = window.right - window.left, height = window.bottom - window.top;
   const auto& top = *form->Skin()->Borders[sdTop];
   std::vector<gallery::TCapturedImage> images;
-  for (size_t i = 0; i < files.size(); ++i) {
+  for (size_t i = 0; i < pages; ++i) {
     EXPECT_EQ(std::filesystem::path(files[i]).filename().wstring(),
               gallery::ScreenshotName(static_cast<int>(i), gallery::GalleryPages[i].Title));
     gallery::TCapturedImage image = gallery::ReadPng(files[i]);
@@ -74,7 +82,7 @@ TEST_F(GalleryTest, SkinsWithoutOptionalElementsStillGiveEveryScreenshot) {
     EXPECT_EQ(form->Skin()->SkinName, "Solid test skin");
     std::string why;
     const std::vector<std::wstring> files = WriteAll(*form, Temporary("solid_shots" + std::to_string(n)), why);
-    ASSERT_EQ(files.size(), std::size(gallery::GalleryPages)) << why;
+    ASSERT_EQ(files.size(), std::size(gallery::GalleryPages) + 1) << why;
     for (const std::wstring& path : files) {
       const gallery::TCapturedImage image = gallery::ReadPng(path);
       ASSERT_GT(image.Width, 0);
