@@ -4,6 +4,8 @@
 #include "ComCtrls.h"
 #include "Dialogs.h"
 #include "ExtCtrls.h"
+#include "ListViews.h"
+#include "UpDown.h"
 #include "Forms.h"
 #include "Menus.h"
 #include "StdCtrls.h"
@@ -23,6 +25,9 @@ void RegisterToolkitClasses() {
   RegisterComponentClass(TDateTimePicker::StaticClass());
   for (const TClassInfo* info : {&TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TPanel::StaticClass(),
                                  &TRadioGroup::StaticClass()})
+    RegisterComponentClass(*info);
+  for (const TClassInfo* info : {&THeaderControl::StaticClass(), &TListView::StaticClass(), &TUpDown::StaticClass(),
+                                 &TSpinButton::StaticClass(), &TSpinEdit::StaticClass()})
     RegisterComponentClass(*info);
 }
 

@@ -60,7 +60,13 @@ const TRule Rules[] = {
     // "TTABBEDNOTEBOOK" (xcTab, a Tabs element): tab painter — with the tab painters.
     {"mvcpanel", [](const TRuleInput& in) { return in.Upper == "TMVCPANEL"; },
      [](TControlDecision& d, const TRuleInput&) { d.Children = TChildVisit::After; }},
-    // "TUPDOWN", "TSPINBUTTON" (xcSpin): up-down painter — with the up-down painters.
+    {"updown", [](const TRuleInput& in) { return in.Named({"TUPDOWN", "TSPINBUTTON"}) && in.Has(T::xcSpin); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkUpDown); }},
+    {"headercontrol", [](const TRuleInput& in) { return in.Is({"THeaderControl"}); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkHeader); }},
+    // Ahead of the rows for any control with scroll bars: a list view's header has a painter too.
+    {"listview", [](const TRuleInput& in) { return in.Is({"TCustomListView", "TListView"}) && in.Has(T::xcScrollbar); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkListView); }},
     // "TMEDIAPLAYER" (xcButton): media player painter — with the media player painters.
     {"dbnavigator", [](const TRuleInput& in) { return in.Upper == "TDBNAVIGATOR" && in.Has(T::xcPanel); },
      [](TControlDecision& d, const TRuleInput&) {
