@@ -204,6 +204,7 @@ void TSpinEdit::InitializeWnd() {
   PushRange();
   SetAcceleration(buttons_, increment_);
   SendMessageW(buttons_, UDM_SETPOS32, 0, value_);
+  EnableWindow(buttons_, Enabled());
   PlaceButtons();
 }
 
@@ -258,6 +259,8 @@ void TSpinEdit::SetIncrement(int v) {
 void TSpinEdit::WndProc(TMessage& msg) {
   TEdit::WndProc(msg);
   if (msg.Msg == WM_SIZE) PlaceButtons();
+  // The buttons are no toolkit control: they follow the edit by hand.
+  if (msg.Msg == CM_ENABLEDCHANGED && buttons_) EnableWindow(buttons_, Enabled());
 }
 
 }  // namespace tk

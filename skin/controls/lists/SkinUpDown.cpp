@@ -132,7 +132,9 @@ TUpDownHalfState TSkinUpDown::HalfState(const RECT& half) const {
 
 void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
   if (!SkinData || !Handle) return;
-  IsEnabled = IsWindowEnabled(Handle) != FALSE;
+  // Buttons inside an edit look disabled with it.
+  HWND edit = Embedded ? GetParent(Handle) : nullptr;
+  IsEnabled = IsWindowEnabled(Handle) && (!edit || IsWindowEnabled(edit));
   TListPaintBuffer buffer(dc, rect, Embedded ? White : tk::ColorToRGB(SkinData->Colors[scButtonFace]));
   if (!buffer.Valid()) return;
   const RECT area = ButtonArea(rect);

@@ -211,4 +211,22 @@ TEST_F(UpDownPainterTest, InsideAnEditTheButtonsKeepThreePixelsFromItsEdges) {
   EXPECT_EQ(spin->Value(), 1);
 }
 
+TEST_F(UpDownPainterTest, TheButtonsOfADisabledSpinEditLookDisabled) {
+  MakeForm();
+  auto* spin = Place<tk::TSpinEdit>(20, 80, 120, 26);
+  auto* edit = dynamic_cast<TSkinEdit*>(Skin(TPainterKind::pkEdit, spin));
+  ASSERT_NE(edit, nullptr);
+  RedrawWindow(spin->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  ASSERT_TRUE(tk::testing::PumpUntil([&] { return edit->UpDown != nullptr; }, 1500));
+  HWND wnd = spin->Handle();
+  const int right = Size(wnd).cx - 4, bottom = Size(wnd).cy - 4;
+  ASSERT_EQ(PixelBecomes(wnd, right, 3, VertButtonColour(1)), VertButtonColour(1));
+  spin->SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(spin->ButtonHandle()));
+  EXPECT_EQ(PixelBecomes(wnd, right, 3, VertButtonColour(3)), VertButtonColour(3));
+  EXPECT_EQ(skin_test::WindowPixel(wnd, right, bottom), VertButtonColour(7));
+  spin->SetEnabled(true);
+  EXPECT_EQ(PixelBecomes(wnd, right, 3, VertButtonColour(1)), VertButtonColour(1));
+}
+
 }  // namespace
