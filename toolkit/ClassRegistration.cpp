@@ -4,6 +4,8 @@
 #include "ComCtrls.h"
 #include "Dialogs.h"
 #include "ExtCtrls.h"
+#include "ListViews.h"
+#include "UpDown.h"
 #include "Forms.h"
 #include "Menus.h"
 #include "StdCtrls.h"
@@ -29,6 +31,9 @@ void RegisterToolkitClasses() {
     RegisterComponentClass(*info);
   for (const TClassInfo* info : {&TTrackBar::StaticClass(), &TProgressBar::StaticClass(), &TMediaPlayer::StaticClass(),
                                  &TRzCheckBox::StaticClass(), &TRzRadioButton::StaticClass(), &TcxCheckBox::StaticClass()})
+    RegisterComponentClass(*info);
+  for (const TClassInfo* info : {&THeaderControl::StaticClass(), &TListView::StaticClass(), &TUpDown::StaticClass(),
+                                 &TSpinButton::StaticClass(), &TSpinEdit::StaticClass()})
     RegisterComponentClass(*info);
 }
 

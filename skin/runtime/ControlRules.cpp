@@ -60,13 +60,19 @@ const TRule Rules[] = {
     // "TTABBEDNOTEBOOK" (xcTab, a Tabs element): tab painter — with the tab painters.
     {"mvcpanel", [](const TRuleInput& in) { return in.Upper == "TMVCPANEL"; },
      [](TControlDecision& d, const TRuleInput&) { d.Children = TChildVisit::After; }},
-    // "TUPDOWN", "TSPINBUTTON" (xcSpin): up-down painter — with the up-down painters.
     {"mediaplayer", [](const TRuleInput& in) { return in.Upper == "TMEDIAPLAYER" && in.Has(T::xcButton); },
      [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkMediaPlayer); }},
     {"trackbar", [](const TRuleInput& in) { return in.Is({"TTrackBar"}) && in.Has(T::xcTrackBar); },
      [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkTrackBar); }},
     {"progressbar", [](const TRuleInput& in) { return in.Is({"TProgressBar"}) && in.Has(T::xcProgress); },
      [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkProgress); }},
+    {"updown", [](const TRuleInput& in) { return in.Named({"TUPDOWN", "TSPINBUTTON"}) && in.Has(T::xcSpin); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkUpDown); }},
+    {"headercontrol", [](const TRuleInput& in) { return in.Is({"THeaderControl"}); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkHeader); }},
+    // Ahead of the rows for any control with scroll bars: a list view's header has a painter too.
+    {"listview", [](const TRuleInput& in) { return in.Is({"TCustomListView", "TListView"}) && in.Has(T::xcScrollbar); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkListView); }},
     {"dbnavigator", [](const TRuleInput& in) { return in.Upper == "TDBNAVIGATOR" && in.Has(T::xcPanel); },
      [](TControlDecision& d, const TRuleInput&) {
        Give(d, TPainterKind::pkBox, true);

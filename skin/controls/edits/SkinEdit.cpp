@@ -5,6 +5,8 @@
 #include <string>
 
 #include "OffscreenFrame.h"
+#include "PainterFactory.h"
+#include "SkinMessages.h"
 #include "WinSkinData.h"
 
 const tk::TClassInfo& TSkinEdit::StaticClass() {
@@ -49,6 +51,7 @@ void TSkinEdit::AfterMessage(tk::TMessage& msg) {
 }
 
 void TSkinEdit::Draw(HDC dc, const RECT& rect) {
+  if (SkinData && SkinData->SkinControls().Contains(TSkinControlType::xcSpin) && !UpDown) AttachUpDown();
   if (!Handle || !HasBorder(Handle, rect)) return;
   TOffscreenFrame frame(dc, rect, tk::ColorToRGB(ParentColor(SkinData ? SkinData->Colors[scButtonFace] : tk::clBtnFace)));
   if (!frame.Valid()) return;
@@ -57,6 +60,22 @@ void TSkinEdit::Draw(HDC dc, const RECT& rect) {
   InflateRect(&inner, -FrameRings, -FrameRings);
   frame.Keep(inner);
   frame.CopyToTarget();
+}
+
+void TSkinEdit::AttachUpDown() {
+  HWND child = Handle ? FindUpDownChild(Handle) : nullptr;
+  if (!child || SendMessageW(child, SKM_ISSKINNED, 0, 0) == 1) return;
+  UpDown = SkinWindowAs(TPainterKind::pkUpDownEmbedded, child, Form, SkinData, Canvas);
+  if (!UpDown) return;
+  // It lives as long as the edit, and stays listed with the form painter.
+  if (Owner()) Owner()->InsertComponent(UpDown);
+  UpDown->RegisterWithForm(Form);
+  FreeNotification(UpDown);
+}
+
+void TSkinEdit::Notification(tk::TComponent* component, tk::TOperation operation) {
+  TSkinControl::Notification(component, operation);
+  if (operation == tk::TOperation::opRemove && component == UpDown) UpDown = nullptr;
 }
 
 void TSkinEdit::PrintFrame(HDC given) {

@@ -14,8 +14,14 @@ class TSkinEdit : public TSkinControl {
   void AfterMessage(tk::TMessage& msg) override;
   void Draw(HDC dc, const RECT& rect) override;
 
-  // The painter of an up-down child of the edit; none until up-down painters exist.
+  // Gives an up-down child of the edit its painter (owned by the edit), when there is one.
+  void AttachUpDown();
+
+  // The painter of an up-down child of the edit, or none.
   TSkinControl* UpDown = nullptr;
+
+ protected:
+  void Notification(tk::TComponent* component, tk::TOperation operation) override;
 
  private:
   void PrintFrame(HDC given);
