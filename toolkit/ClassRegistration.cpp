@@ -7,6 +7,8 @@
 #include "Forms.h"
 #include "Menus.h"
 #include "StdCtrls.h"
+#include "TabSet.h"
+#include "Tabs.h"
 
 namespace tk {
 
@@ -23,6 +25,9 @@ void RegisterToolkitClasses() {
   RegisterComponentClass(TDateTimePicker::StaticClass());
   for (const TClassInfo* info : {&TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TPanel::StaticClass(),
                                  &TRadioGroup::StaticClass()})
+    RegisterComponentClass(*info);
+  for (const TClassInfo* info : {&TTabControl::StaticClass(), &TPageControl::StaticClass(), &TTabSheet::StaticClass(),
+                                 &TTabSet::StaticClass(), &TTabbedNotebook::StaticClass(), &TAdvPageControl::StaticClass()})
     RegisterComponentClass(*info);
 }
 
