@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Encoding.h"
+#include "GdiHandle.h"
 #include "Messages.h"
 
 namespace tk {
@@ -113,12 +114,12 @@ void TTabSet::InitializeWnd() {
 }
 
 int TTabSet::TabTextWidth(int index) {
-  HDC dc = Canvas().Handle();
-  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  // Measured on the screen: the canvas has no DC outside painting.
+  WindowDC screen(nullptr);
+  SelectGuard font(screen.Get(), Font().Handle());
   const std::wstring text = GbkToWide((*tabs_)[index]);
   SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
+  GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
   return size.cx;
 }
 

@@ -184,15 +184,16 @@ RECT TSkinTab::ToBuffer(const RECT& item, const RECT& rect, const RECT& display)
   }
 }
 
+// The buffer is copied to the strip's corner as it is (top, bottom) or after its quarter turn.
 RECT TSkinTab::ToClient(const RECT& b, const RECT& rect, const RECT& display) const {
   switch (TabSide) {
-    case tsBottom: return RECT{b.left, b.top + display.bottom + 1, b.right, b.bottom + display.bottom + 1};
+    case tsBottom: return RECT{b.left, b.top + display.bottom, b.right, b.bottom + display.bottom};
     case tsLeft: {
       const int len = TabBuffer.Width();
       return RECT{b.top, len - b.right, b.bottom, len - b.left};
     }
-    case tsRight: return RECT{rect.right - b.bottom, b.left + 1, rect.right - b.top, b.right + 1};
-    default: return RECT{b.left, b.top - 1, b.right, b.bottom - 1};
+    case tsRight: return RECT{rect.right - b.bottom, b.left, rect.right - b.top, b.right};
+    default: return b;
   }
 }
 
