@@ -155,3 +155,37 @@ TEST_F(TabControlTest, WithoutTabsElementNoPainterAndTheControlPaintsItself) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TabControlTest, RepaintsAndTabSwitchesLeaveHandleCountsFlat) {
+  Start();
+  tk::TPageControl* sides[] = {Pages(3, tk::TTabPosition::tpTop, 10, 10, 240, 180),
+                               Pages(3, tk::TTabPosition::tpBottom, 260, 10, 240, 180),
+                               Pages(3, tk::TTabPosition::tpLeft, 10, 200, 240, 180),
+                               Pages(3, tk::TTabPosition::tpRight, 260, 200, 240, 180)};
+  for (tk::TPageControl* pages : sides) {
+    pages->SetTag(TSkinTab::CloseMarksTag);
+    ASSERT_NE(SkinAs(TPainterKind::pkPageControl, pages), nullptr);
+  }
+  auto cycle = [&](int i) {
+    for (tk::TPageControl* pages : sides) {
+      pages->SetActivePageIndex(i % 3);
+      RedrawWindow(pages->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+  };
+  // Every page shown once first: each sheet makes its own window objects when first painted.
+  for (int i = 0; i < 3; ++i) cycle(i);
+  tk::testing::PumpMessages(20);
+  const int gdi = tk::testing::GdiObjectCount();
+  const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  for (int i = 3; i <= 1000; ++i) cycle(i);
+  tk::testing::PumpMessages(20);
+  EXPECT_EQ(tk::testing::GdiObjectCount(), gdi);
+  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
+  // 1000 is 1 modulo 3: the second tab is selected everywhere.
+  const RECT tab1 = ItemRect(sides[0]->Handle(), 1);
+  EXPECT_EQ(At(sides[0]->Handle(), tab1.left + 3, tab1.top + 3), TabOuterColour(2));
+}
+
+}  // namespace
