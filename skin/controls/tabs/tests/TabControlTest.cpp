@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "SkinTab.h"
+#include "StdCtrls.h"
 #include "TabFixture.h"
 
 using namespace tab_test;
@@ -186,6 +187,37 @@ TEST_F(TabControlTest, RepaintsAndTabSwitchesLeaveHandleCountsFlat) {
   // 1000 is 1 modulo 3: the second tab is selected everywhere.
   const RECT tab1 = ItemRect(sides[0]->Handle(), 1);
   EXPECT_EQ(At(sides[0]->Handle(), tab1.left + 3, tab1.top + 3), TabOuterColour(2));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TabControlTest, PageControlPaintsItsWindowlessChildrenTabControlDoesNot) {
+  Start();
+  constexpr COLORREF labelColour = RGB(10, 220, 60);
+  auto label = [this, labelColour](tk::TWinControl* parent) {
+    auto* l = new tk::TLabel(form);
+    l->SetParent(parent);
+    l->SetTransparent(false);
+    l->SetColor(labelColour);
+    l->SetCaption("");
+    l->SetBounds(parent->Width() - 40, 2, 30, 8);  // in the strip, right of the tabs
+    return l;
+  };
+  auto* pages = Pages(2);
+  label(pages);
+  ASSERT_NE(SkinAs(TPainterKind::pkPageControl, pages), nullptr);
+  auto* tabs = new tk::TTabControl(form);
+  tabs->SetParent(form);
+  tabs->SetBounds(10, 250, 320, 120);
+  tabs->Tabs().Add("One");
+  label(tabs);
+  ASSERT_NE(SkinAs(TPainterKind::pkTab, tabs), nullptr);
+  RepaintNow(pages->Handle());
+  RepaintNow(tabs->Handle());
+  EXPECT_EQ(At(pages->Handle(), pages->Width() - 30, 5), labelColour);
+  EXPECT_EQ(At(tabs->Handle(), tabs->Width() - 30, 5), Face());
 }
 
 }  // namespace
