@@ -12,6 +12,8 @@
 #include "Ranges.h"
 #include "MediaPlayer.h"
 #include "PictureMarks.h"
+#include "TabSet.h"
+#include "Tabs.h"
 
 namespace tk {
 
@@ -34,6 +36,9 @@ void RegisterToolkitClasses() {
     RegisterComponentClass(*info);
   for (const TClassInfo* info : {&THeaderControl::StaticClass(), &TListView::StaticClass(), &TUpDown::StaticClass(),
                                  &TSpinButton::StaticClass(), &TSpinEdit::StaticClass()})
+    RegisterComponentClass(*info);
+  for (const TClassInfo* info : {&TTabControl::StaticClass(), &TPageControl::StaticClass(), &TTabSheet::StaticClass(),
+                                 &TTabSet::StaticClass(), &TTabbedNotebook::StaticClass(), &TAdvPageControl::StaticClass()})
     RegisterComponentClass(*info);
 }
 

@@ -78,7 +78,9 @@ const TWindowRule WindowRules[] = {
      [](TWindowDecision& d, LONG_PTR, TSkinControlTypes) { d.Painter = TPainterKind::pkProgress; }},
     {"silentpanel", [](auto cls, LONG_PTR, auto) { return cls == "tsilentpaintpanel"; },
      [](TWindowDecision& d, LONG_PTR, TSkinControlTypes) { d.ButtonFaceColour = true; }},
-    // "systabcontrol32" (xcTab, style without 0x2000): tab painter — with the tab painters.
+    // An owner-drawn tab control (TCS_OWNERDRAWFIXED) draws its own tabs.
+    {"tabcontrol", [](auto cls, LONG_PTR style, auto m) { return cls == "systabcontrol32" && m.Contains(T::xcTab) && !(style & 0x2000); },
+     [](TWindowDecision& d, LONG_PTR, TSkinControlTypes) { d.Painter = TPainterKind::pkTab; }},
     {"toolbar", [](auto cls, LONG_PTR, auto) { return cls == "toolbarwindow32"; },
      [](TWindowDecision& d, LONG_PTR, TSkinControlTypes) { d.Painter = TPainterKind::pkBoxH; }},
     {"edit", [](auto cls, LONG_PTR, auto m) { return cls == "edit" && m.Contains(T::xcEdit); },

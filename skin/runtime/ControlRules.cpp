@@ -47,6 +47,12 @@ void Give(TControlDecision& d, TPainterKind kind, bool recolour = false) {
   d.Recolour = recolour;
 }
 
+bool HasTabsElement(const TRuleInput& in) { return in.Skin.Tabs && !in.Skin.Tabs->Bitmap.Empty(); }
+bool ButtonTabs(const TRuleInput& in) {
+  const std::string style = ::GetEnumText(&in.Control, "Style");
+  return style == "tsButtons" || style == "tsFlatButtons";
+}
+
 bool IsComboBox(const TRuleInput& in) { return in.Is({"TCustomComboBox", "TComboBox"}); }
 bool IsMemo(const TRuleInput& in) { return in.Is({"TCustomMemo", "TMemo"}); }
 bool IsEdit(const TRuleInput& in) {
@@ -56,8 +62,23 @@ bool IsEdit(const TRuleInput& in) {
 const TRule Rules[] = {
     {"toolbutton", [](const TRuleInput& in) { return in.Is({"TToolButton"}) && in.Has(T::xcMainMenu); },
      [](TControlDecision& d, const TRuleInput&) { d.SkinMenu = true; }},
-    // "TTABSET" (xcTab, a Tabs element): old-style tab set painter — with the tab painters.
-    // "TTABBEDNOTEBOOK" (xcTab, a Tabs element): tab painter — with the tab painters.
+    {"tabset", [](const TRuleInput& in) { return in.Upper == "TTABSET" && in.Has(T::xcTab) && HasTabsElement(in); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkTab31); }},
+    {"tabbednotebook",
+     [](const TRuleInput& in) { return in.Upper == "TTABBEDNOTEBOOK" && in.Has(T::xcTab) && HasTabsElement(in); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkTab); }},
+    {"pagecontrol",
+     [](const TRuleInput& in) { return in.Is({"TPageControl"}) && in.Has(T::xcTab) && HasTabsElement(in); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkPageControl); }},
+    {"tabsheet", [](const TRuleInput& in) { return in.Is({"TTabSheet"}) && in.Has(T::xcTab); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkTabSheet); }},
+    // Button-style tabs are drawn from the Buttons element, the others from Tabs.
+    {"tabcontrol",
+     [](const TRuleInput& in) {
+       if (!in.Is({"TTabControl"}) || !in.Has(T::xcTab)) return false;
+       return ButtonTabs(in) ? in.Skin.Buttons && !in.Skin.Buttons->Bitmap.Empty() : HasTabsElement(in);
+     },
+     [](TControlDecision& d, const TRuleInput& in) { Give(d, ButtonTabs(in) ? TPainterKind::pkTabBtn : TPainterKind::pkTab); }},
     {"mvcpanel", [](const TRuleInput& in) { return in.Upper == "TMVCPANEL"; },
      [](TControlDecision& d, const TRuleInput&) { d.Children = TChildVisit::After; }},
     {"mediaplayer", [](const TRuleInput& in) { return in.Upper == "TMEDIAPLAYER" && in.Has(T::xcButton); },

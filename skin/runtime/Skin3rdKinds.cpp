@@ -62,7 +62,10 @@ const TKindRow KindRows[] = {
     {"pngspeedbutton", T::xcButton, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkSpeedButtonPng); }},
     {"menubtn", T::xcButton, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkMenuButton); }},
     {"speedbutton", T::xcSpeedButton, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkSpeedButton); }},
-    // "tab" (xcTab and a Tabs element): tab painter — with the tab painters.
+    {"tab", T::xcTab,
+     [](auto& d, auto, auto&, auto& skin) {
+       if (skin.Tabs && !skin.Tabs->Bitmap.Empty()) Give(d, TPainterKind::pkTab);
+     }},
     {"progress", T::xcProgress, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkProgress); }},
     {"scrollbar", T::xcScrollbar,
      [](auto& d, auto, auto&, auto&) {
@@ -74,7 +77,7 @@ const TKindRow KindRows[] = {
      [](auto& d, auto, auto&, auto&) { d.ChildPainters = TChildPainters::EmbeddedScrollBars; }},
     {"container", std::nullopt, [](auto& d, auto, auto&, auto&) { d.Children = TChildVisit::After; }},
     {"groupbox", T::xcGroupBox, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkGroupBox, true); }},
-    // "advpagecontrol" (xcTab): page control painter — with the tab painters.
+    {"advpagecontrol", T::xcTab, [](auto& d, auto, auto&, auto&) { Give(d, TPainterKind::pkAdvPage, true); }},
     {"radiogroup", T::xcGroupBox,
      [](auto& d, auto, auto&, auto& skin) {
        if (HasMember(skin, T::xcRadioButton)) d.ChildPainters = TChildPainters::RadioButtons;

@@ -251,8 +251,8 @@ TEST_F(MappingDecisionTest, Skin3rdKindsGiveTheirPainters) {
     EXPECT_EQ(d.Painter, painter) << kind;
     EXPECT_EQ(d.Row, std::string("skin3rd:") + kind);
   }
-  // Kinds whose painters come later end the visit without one.
-  for (const char* later : {"tab", "advpagecontrol"}) {
+  // "tab" needs a Tabs element, which this skin has not: the visit ends without a painter.
+  for (const char* later : {"tab"}) {
     Lines({std::string("TButton=") + later});
     const TControlDecision d = Decide(button);
     EXPECT_TRUE(d.Matched) << later;
