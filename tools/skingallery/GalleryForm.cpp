@@ -19,6 +19,9 @@ namespace {
 
 constexpr int ToolBarHeight = 30;
 constexpr int StatusBarHeight = 22;
+// The page control's tab strip and frame around each page.
+constexpr int PageFrameHeight = 32;
+constexpr int PageFrameWidth = 8;
 
 struct TToolButtonSpec {
   TGlyph Glyph;
@@ -34,7 +37,7 @@ TGalleryForm::TGalleryForm(tk::TComponent* owner, const std::wstring& skinFile) 
   SetBorderStyle(tk::TFormBorderStyle::bsSizeable);
   SetPosition(tk::TPosition::poScreenCenter);
   SetBounds(0, 0, PageWidth + 20, PageHeight + 120);
-  SetClientSize(PageWidth, ToolBarHeight + PageHeight + StatusBarHeight);
+  SetClientSize(PageWidth + PageFrameWidth, ToolBarHeight + PageFrameHeight + PageHeight + StatusBarHeight);
   BuildMenu();
   BuildToolBar();
   BuildStatusBar();
@@ -43,6 +46,7 @@ TGalleryForm::TGalleryForm(tk::TComponent* owner, const std::wstring& skinFile) 
   host_->SetParent(this);
   host_->SetAlign(tk::TAlign::alClient);
   book_.Create(this, host_);
+  book_.OnPageChanged = [this](int index) { ShowPage(index); };
   BuildPages();
   skin_ = MakeGallerySkin(*this, skinFile);
   ShowPage(0);
