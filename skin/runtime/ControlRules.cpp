@@ -155,6 +155,16 @@ const TRule Rules[] = {
               (in.Style() & (WS_HSCROLL | WS_VSCROLL)) != 0;
      },
      [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkScrollbar); }},
+    // The toolkit's own check boxes, radio buttons, speed buttons and date pickers get the painters
+    // that the kinds of other libraries' classes give theirs.
+    {"stdcheckbox", [](const TRuleInput& in) { return in.Is({"TCheckBox"}) && in.Has(T::xcCheckBox); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkCheckBox); }},
+    {"stdradiobutton", [](const TRuleInput& in) { return in.Is({"TRadioButton"}) && in.Has(T::xcRadioButton); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkRadioButton); }},
+    {"stdspeedbutton", [](const TRuleInput& in) { return in.Is({"TSpeedButton"}) && in.Has(T::xcSpeedButton); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkSpeedButton); }},
+    {"stddatetimepicker", [](const TRuleInput& in) { return in.Is({"TDateTimePicker"}) && in.Has(T::xcCombo); },
+     [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkDateTime); }},
     {"button", [](const TRuleInput& in) { return in.Is({"TCustomButton", "TButton"}) && in.Has(T::xcButton); },
      [](TControlDecision& d, const TRuleInput&) { Give(d, TPainterKind::pkButton); }},
     {"edit", [](const TRuleInput& in) { return IsEdit(in) && in.Has(T::xcEdit); },

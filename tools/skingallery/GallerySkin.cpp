@@ -69,6 +69,8 @@ TSkinData* MakeGallerySkin(tk::TForm& form, const std::wstring& skinFile) {
   controls.Include(TSkinControlType::xcMainMenu);
   skin->SetSkinControls(controls);
   skin->Skin3rd()->Add(std::string(GalleryMenuButtonClass) + "=menubtn");
+  // Pages with their own tab pictures are one of the kinds other libraries' classes are given.
+  skin->Skin3rd()->Add("TAdvPageControl=advpagecontrol");
   LoadDefaultSkin(*skin);
   if (!skinFile.empty()) skin->SetSkinFile(tk::WideToGbk(skinFile));
   skin->Loaded();

@@ -71,6 +71,10 @@ TEST_F(MappingDecisionTest, ToolkitControlsGetTheirPainterKinds) {
       {Add<tk::TStatusBar>(), K::pkStatusBar, "statusbar"},
       {Add<mapping_test::TStandInPanel>(), K::pkBox, "panel"},
       {Add<mapping_test::TStandInMemo>(), K::pkScrollbar, "memo"},
+      {Add<tk::TCheckBox>(), K::pkCheckBox, "stdcheckbox"},
+      {Add<tk::TRadioButton>(), K::pkRadioButton, "stdradiobutton"},
+      {Add<tk::TSpeedButton>(), K::pkSpeedButton, "stdspeedbutton"},
+      {Add<tk::TDateTimePicker>(), K::pkDateTime, "stddatetimepicker"},
   };
   for (const Expect& e : expected) {
     const TControlDecision d = Decide(e.control);

@@ -1,5 +1,5 @@
 // Tab strips on every side, close marks, button tabs, a crowded strip with its scroll arrows, a
-// disabled page control and old-style tab sets.
+// disabled page control, old-style tab sets and pages with tab pictures of their own.
 #include <string>
 
 #include "GalleryPages.h"
@@ -68,6 +68,14 @@ void BuildTabsPage(tk::TComponent* owner, tk::TWinControl* page) {
     auto* sheet = new tk::TTabSheet(owner);
     sheet->SetCaption(caption);
     sheet->SetPageControl(notebook);
+  }
+
+  // Draws its tabs from two pictures the skin cuts from its tab image.
+  auto* pictured = Place<tk::TAdvPageControl>(owner, page, 384, 344, 368, 90);
+  for (const char* caption : {"Lesson", "Review", "Scores"}) {
+    auto* sheet = new tk::TTabSheet(owner);
+    sheet->SetCaption(caption);
+    sheet->SetPageControl(pictured);
   }
 }
 

@@ -26,8 +26,8 @@ TEST_F(TabsGalleryPageTest, EveryControlOfThePageIsSkinned) {
     sets += set;
     EXPECT_EQ(SendMessageW(control->Handle(), SKM_ISSKINNED, 0, 0), 1) << control->ClassName();
   }
-  EXPECT_EQ(strips, 9);
-  EXPECT_EQ(sheets, 22);
+  EXPECT_EQ(strips, 10);
+  EXPECT_EQ(sheets, 25);
   EXPECT_EQ(sets, 2);
 }
 
