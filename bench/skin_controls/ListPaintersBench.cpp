@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "Forms.h"
 #include "GuiTestSupport.h"
 #include "ListSkinParts.h"
@@ -24,29 +25,8 @@
 
 namespace {
 
-double NowUs() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) * 1e6 / static_cast<double>(f.QuadPart);
-}
-
-void Report(const char* what, std::vector<double> us) {
-  std::sort(us.begin(), us.end());
-  const double p95 = us[std::min(us.size() - 1, us.size() * 95 / 100)];
-  std::printf("%-48s median %8.1f us  p95 %8.1f us  (n=%zu)\n", what, us[us.size() / 2], p95, us.size());
-}
-
-std::vector<double> Time(int n, const std::function<void()>& step) {
-  std::vector<double> us;
-  us.reserve(static_cast<size_t>(n));
-  for (int i = 0; i < n; ++i) {
-    const double t0 = NowUs();
-    step();
-    us.push_back(NowUs() - t0);
-  }
-  return us;
-}
+using bench::Report;
+using bench::Time;
 
 void Repaint(HWND wnd) {
   RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
